@@ -64,21 +64,6 @@ std::optional<std::int16_t> ParseKind(std::string_view arg) {
     return std::nullopt;
 }
 
-// The box text for the console: CR LF becomes the newline of the platform's text streams.
-std::string ForConsole(std::string_view boxText) {
-    std::string out;
-    out.reserve(boxText.size());
-    for (std::size_t i = 0; i < boxText.size(); ++i) {
-        if (boxText.compare(i, 2, triangle30::kLineEnd) == 0) {
-            out.push_back('\n');
-            ++i;
-        } else {
-            out.push_back(boxText[i]);
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -120,7 +105,7 @@ int main(int argc, char* argv[]) {
     try {
         triangle30::Calculate(*kind, textArg.value_or(""), box, separator);
     } catch (const std::exception& error) {
-        Write(stdout, exact ? box.GetText() : ForConsole(box.GetText()));
+        Write(stdout, exact ? box.GetText() : triangle30::ToLineFeeds(box.GetText()));
         std::fflush(stdout);
         Write(stderr, "triangle30-report: грешка: ");
         Write(stderr, error.what());
@@ -131,7 +116,7 @@ int main(int argc, char* argv[]) {
     if (exact) {
         Write(stdout, text);
     } else if (!text.empty()) {
-        Write(stdout, ForConsole(text) + "\n");
+        Write(stdout, triangle30::ToLineFeeds(text) + "\n");
     }
     return 0;
 }

@@ -106,7 +106,7 @@ double ParseNumber(std::string_view text) {
     }
     std::size_t integerDigits = in.TakeDigits(number);
     std::size_t fractionDigits = 0;
-    if (in.Take('.')) {
+    if (in.Take(kInputDecimalPoint)) {
         number.push_back('.');
         fractionDigits = in.TakeDigits(number);
     }

@@ -6,6 +6,9 @@
 
 namespace triangle30 {
 
+// The decimal separator of typed sizes, whatever the regional settings.
+inline constexpr char kInputDecimalPoint = '.';
+
 // Reads the number at the start of `text`, always with a period as the decimal separator.
 // Spaces, tabs and line feeds are removed wherever they stand first ("1 2.5" reads as 12.5).
 // Then the longest prefix of the form [+-] digits [. digits] [(E|e) [+-] digits] is read, with

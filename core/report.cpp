@@ -19,6 +19,30 @@ void Append(ResultBox& box, std::string_view label, std::string_view value, std:
 
 }  // namespace
 
+std::string ToLineFeeds(std::string_view boxText) {
+    std::string out;
+    out.reserve(boxText.size());
+    for (std::size_t i = 0; i < boxText.size(); ++i) {
+        if (boxText.compare(i, kLineEnd.size(), kLineEnd) == 0) {
+            ++i;
+        }
+        out.push_back(boxText[i]);
+    }
+    return out;
+}
+
+std::string ToBoxLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+            out.push_back('\r');
+        }
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
 void Calculate(std::int16_t givenIndex, std::string_view inputText, ResultBox& box,
                std::string_view decimalSeparator) {
     if (givenIndex < 0) {

@@ -30,6 +30,13 @@ class TextResultBox final : public ResultBox {
 // The line end inside the result box.
 inline constexpr std::string_view kLineEnd = "\r\n";
 
+// The box text with each CR LF turned into a single line feed, as text widgets and consoles
+// keep their lines: "a\r\nb\r\n" becomes "a\nb\n". Other characters stay as they are.
+std::string ToLineFeeds(std::string_view boxText);
+
+// The inverse of ToLineFeeds: each line feed not already preceded by CR becomes CR LF.
+std::string ToBoxLineEnds(std::string_view text);
+
 // Solves the triangle for the quantity `givenIndex` (0-6) of size ParseNumber(inputText) and
 // writes the report into `box` in six writes, each a GetText, an append and a SetText (the
 // first replaces the old text). Lines end with CR LF; nothing follows the last one:

@@ -251,6 +251,32 @@ TEST(Calculate, SquareOverflowKeepsTheFirstFiveLines) {
               "Изчислен периметър P = 4,73205080756888E+200\r\nПроверка с теорема на Питагор:\r\n");
 }
 
+struct LineEndCase : test::NamedRow {
+    std::string box;
+    std::string lineFeeds;
+};
+
+class LineEnds : public testing::TestWithParam<LineEndCase> {};
+
+TEST_P(LineEnds, ConvertBothWays) {
+    EXPECT_EQ(ToLineFeeds(GetParam().box), GetParam().lineFeeds);
+    EXPECT_EQ(ToBoxLineEnds(GetParam().lineFeeds), GetParam().box);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LineEnds,
+                         testing::Values(LineEndCase{"Empty", "", ""},
+                                         LineEndCase{"NoLineEnd", "1 + 3 = 4", "1 + 3 = 4"},
+                                         LineEndCase{"TwoLines", "a\r\nb", "a\nb"},
+                                         LineEndCase{"LineEndLast", "a\r\nb\r\n", "a\nb\n"},
+                                         LineEndCase{"EmptyLines", "\r\n\r\n", "\n\n"},
+                                         LineEndCase{"Cyrillic", "Катет\r\nлице", "Катет\nлице"}),
+                         test::RowName());
+
+TEST(LineEnds, LeaveLoneCarriageReturnsAndExistingPairs) {
+    EXPECT_EQ(ToLineFeeds("a\rb\r"), "a\rb\r");
+    EXPECT_EQ(ToBoxLineEnds("a\r\nb\n"), "a\r\nb\r\n");
+}
+
 // Random sizes of every kind never put inf or nan into a report.
 TEST(Calculate, ReportsOfRandomValuesHoldOnlyNumbers) {
     std::mt19937 random(6);

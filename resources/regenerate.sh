@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Rebuilds the committed images (triangle.jpg, triangle30.png, triangle30.ico) from their
+# source, draw/draw_images.cpp. Needs Qt 6 and fonts-liberation2; the program's build does not.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cmake -S "$here/draw" -B "$work" -G Ninja >/dev/null
+cmake --build "$work" >/dev/null
+QT_QPA_PLATFORM=offscreen "$work/draw_images" "$here"
+echo "written: $here/triangle.jpg $here/triangle30.png $here/triangle30.ico"

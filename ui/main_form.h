@@ -1,0 +1,51 @@
+// MainForm: the program's one window, a thin binding of the layout and the core's Calculate.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <string>
+
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+class MainForm : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `decimalSeparator` is the user's, written in every number of a report.
+    explicit MainForm(const QString& decimalSeparator, QWidget* parent = nullptr);
+
+    // The load of the window: run once, before the window is first shown.
+    void Form_Load();
+
+    // Unchecks every option, forgets the chosen quantity and empties the input.
+    void ResetInputs();
+
+    // -1 while nothing is chosen, else the index of the checked option.
+    std::int16_t givenIndex() const { return GivenIndex; }
+
+  private:
+    void Command1_Click(int index);
+    void Option1_Click(int index);
+    void ShowCalculationError(const char* message);
+    void BuildControls();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    std::array<QPushButton*, 2> Command1{};
+    std::array<QRadioButton*, 7> Option1{};
+    std::array<QPlainTextEdit*, 1> Text1{};
+    std::array<QLineEdit*, 1> Text2{};
+    std::array<QLabel*, 2> Label1{};
+    QFrame* Frame1 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QButtonGroup* option1Group_ = nullptr;
+
+    std::int16_t GivenIndex = 0;
+    std::string decimalSeparator_;
+};
