@@ -14,11 +14,12 @@ trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
+unset QT_QPA_PLATFORM
 LANG=bg_BG.UTF-8 QT_SCALE_FACTOR="$scale" "$binary" &
 app=$!
 wid=""
 for _ in $(seq 100); do
-    wid=$(xdotool search --sync --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
+    wid=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
     sleep 0.1
 done
 click() { xdotool mousemove --window "$wid" "$(echo "$1 * $scale / 1" | bc)" "$(echo "$2 * $scale / 1" | bc)" click 1; }
