@@ -3,4 +3,4 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
-exec build/cli/triangle30-report 1 2.5
+exec build/ui/triangle30

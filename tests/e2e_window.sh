@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Drives the real triangle30 under Xvfb as a person would: mouse clicks and typing through
+# xdotool, the report read back through the clipboard.
+#   e2e_window.sh PATH_TO_TRIANGLE30
+set -euo pipefail
+binary="$1"
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check_eq() {  # name expected actual
+    if [ "$2" == "$3" ]; then echo "ok: $1"; else fail "$1"; diff <(echo "$2") <(echo "$3") || true; fi
+}
+
+exec 3>"$(mktemp)"
+fdfile=$(readlink /proc/self/fd/3)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+trap 'kill $app $xvfb 2>/dev/null || true; rm -f "$fdfile"' EXIT
+for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$fdfile")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+LANG=bg_BG.UTF-8 LC_ALL= "$binary" &
+app=$!
+wid=""
+for _ in $(seq 200); do
+    wid=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1 || true)
+    [ -n "$wid" ] && break
+    sleep 0.05
+done
+[ -n "$wid" ] || { echo "FAIL: no window appeared"; exit 1; }
+sleep 0.3
+
+click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.1; }
+key() { xdotool key "$@"; sleep 0.1; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+copy_result_box() { click 240 290; key ctrl+a; key ctrl+c; clipboard; }
+alive() { kill -0 "$app" 2>/dev/null; }
+
+# Option "катет AC", 2.5, "Изчисли".
+click 370 62
+click 196 205
+xdotool type --delay 30 "2.5"
+click 316 204
+expected="Катет BC = 1,44337567297406
+Катет AC = 2,5
+Хипотенуза AB = 2,88675134594813
+Изчислен периметър P = 6,83012701892219
+Проверка с теорема на Питагор:
+2,08333333333333 + 6,25 = 8,33333333333334"
+check_eq "report after катет AC and 2.5, copied with Ctrl+A Ctrl+C" "$expected" "$(copy_result_box)"
+
+# Enter in the input calculates too.
+click 196 205
+key ctrl+a
+xdotool type --delay 30 "1"
+key Return
+check_eq "Enter calculates" "Катет BC = 0,577350269189626" "$(copy_result_box | head -n 1)"
+
+# A number beyond range: a message, then the window goes on.
+click 196 205
+key ctrl+a
+xdotool type --delay 30 "1E999"
+click 316 204
+sleep 0.3
+windows=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)
+check_eq "a message window opens for 1E999" "2" "$windows"
+key Return
+sleep 0.3
+alive && echo "ok: still running after the error" || fail "the program ended after an error"
+check_eq "the earlier report stays after the error" "Катет BC = 0,577350269189626" "$(copy_result_box | head -n 1)"
+
+# "Изчисти": options, input and result box emptied; calculate then does nothing.
+click 444 204
+echo -n "sentinel" | xclip -i -selection clipboard
+check_eq "the result box is empty after clearing" "sentinel" "$(copy_result_box)"
+click 196 205
+xdotool type --delay 30 "1"
+click 316 204
+check_eq "calculate does nothing with no option checked" "sentinel" "$(copy_result_box)"
+click 196 205
+key ctrl+a
+key ctrl+c
+check_eq "the input was emptied by clearing" "1" "$(clipboard)"
+
+alive && echo "ok: still running at the end" || fail "the program ended"
+if [ "$failures" -eq 0 ]; then echo "all checks passed"; exit 0; fi
+echo "$failures checks failed"
+exit 1
