@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "errors.h"
+#include "report_shape.h"
 #include "table_row.h"
 
 namespace triangle30 {
@@ -43,6 +44,10 @@ class CalculateTable : public testing::TestWithParam<ReportCase> {};
 TEST_P(CalculateTable, WritesTheSixLineReport) {
     const ReportCase& c = GetParam();
     EXPECT_EQ(Report(c.kind, c.input, ","), Lines(c.lines));
+}
+
+TEST_P(CalculateTable, IsRecognisedAsAWholeReport) {
+    EXPECT_EQ(test::ReportLinesIn(Report(GetParam().kind, GetParam().input, "~"), "~"), 6);
 }
 
 TEST_P(CalculateTable, UsesPeriodsUnderEnglishSettings) {
@@ -228,6 +233,7 @@ TEST_P(CalculateFailure, StopsAtTheFailingStepLeavingWhatWasWritten) {
         ++lineEnds;
     }
     EXPECT_EQ(lineEnds, c.linesWritten) << text;
+    EXPECT_EQ(test::ReportLinesIn(text, ","), c.linesWritten) << text;
     EXPECT_TRUE(text.ends_with("\r\n")) << text;
     EXPECT_TRUE(text.starts_with("Катет BC = ")) << text;
 }
@@ -275,6 +281,20 @@ INSTANTIATE_TEST_SUITE_P(Texts, LineEnds,
 TEST(LineEnds, LeaveLoneCarriageReturnsAndExistingPairs) {
     EXPECT_EQ(ToLineFeeds("a\rb\r"), "a\rb\r");
     EXPECT_EQ(ToBoxLineEnds("a\r\nb\n"), "a\r\nb\r\n");
+}
+
+TEST(ReportLinesIn, RejectsWhatIsNoReport) {
+    const std::string whole = Report(0, "1", ",");
+    EXPECT_EQ(test::ReportLinesIn(whole, ","), 6);
+    EXPECT_EQ(test::ReportLinesIn(whole + "\r\n", ","), -1);
+    EXPECT_EQ(test::ReportLinesIn(whole.substr(0, whole.size() - 1), ","), -1);
+    EXPECT_EQ(test::ReportLinesIn(whole.substr(0, 5), ","), -1);
+    EXPECT_EQ(test::ReportLinesIn("Катет BC = 1\r\n", ","), 1);
+    EXPECT_EQ(test::ReportLinesIn("Катет BC = 1", ","), -1);
+    EXPECT_EQ(test::ReportLinesIn("Катет BC = inf\r\n", ","), -1);
+    EXPECT_EQ(test::ReportLinesIn("Катет BC = 1.5\r\n", ","), -1);
+    EXPECT_EQ(test::ReportLinesIn("Катет AC = 1\r\n", ","), -1);
+    EXPECT_EQ(test::ReportLinesIn("", ","), 0);
 }
 
 // Random sizes of every kind never put inf or nan into a report.
