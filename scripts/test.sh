@@ -1,6 +1,20 @@
 #!/usr/bin/env bash
-# Builds triangle30 and runs every test.
+# Builds triangle30 and runs every test:
+#   1. the normal build's tests (build/): core, console tool, window, monkey test, Xvfb test;
+#   2. each fuzz target for FUZZ_SECONDS (default 60) seconds (build-fuzz/);
+#   3. all the tests again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+#   scripts/test.sh --quick   runs step 1 only
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/build.sh
 ctest --test-dir build --output-on-failure -j2
+grep -h "monkey:" build/Testing/Temporary/LastTest.log || true
+[ "${1:-}" = "--quick" ] && exit 0
+
+scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRIANGLE30_SANITIZE=ON \
+    -DTRIANGLE30_WERROR=ON >/dev/null
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j2

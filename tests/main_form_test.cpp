@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "quiet_offscreen.h"
 #include "report.h"
 #include "window_texts.h"
 
@@ -69,6 +70,8 @@ class MainFormTest : public QObject {
     }
 
   private slots:
+    void initTestCase() { QuietOffscreenSizeHints(); }
+
     void init() {
         form_ = std::make_unique<MainForm>(QStringLiteral(","));
         form_->Form_Load();
