@@ -55,9 +55,10 @@ std::optional<std::int16_t> ParseKind(std::string_view arg) {
     for (std::int16_t kind = 0; kind < triangle30::kGivenKindCount; ++kind) {
         const std::string_view name = triangle30::kQuantityNames[kind];
         const bool digit = arg.size() == 1 && arg[0] == '0' + kind;
-        if (digit || QString::fromUtf8(arg.data(), static_cast<qsizetype>(arg.size()))
-                             .compare(QLatin1StringView(name.data(), name.size()),
-                                      Qt::CaseInsensitive) == 0) {
+        if (digit ||
+            QString::fromUtf8(arg.data(), static_cast<qsizetype>(arg.size()))
+                    .compare(QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())),
+                             Qt::CaseInsensitive) == 0) {
             return kind;
         }
     }
@@ -66,6 +67,7 @@ std::optional<std::int16_t> ParseKind(std::string_view arg) {
 
 }  // namespace
 
+// cppcheck-suppress constParameter ; main keeps its standard signature
 int main(int argc, char* argv[]) {
     bool exact = false;
     bool optionsEnded = false;

@@ -179,11 +179,11 @@ std::string FormatNumber(double value, std::string_view decimalSeparator) {
     auto* const point =
         static_cast<char*>(std::memchr(begin, '.', static_cast<std::size_t>(end - begin)));
     if (point == nullptr) {
-        return std::string(begin, end);
+        return {begin, end};
     }
     if (decimalSeparator.size() == 1) {
         *point = decimalSeparator[0];
-        return std::string(begin, end);
+        return {begin, end};
     }
     std::string out(begin, point);
     out.append(decimalSeparator);

@@ -5,10 +5,12 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
+    clang-format clang-tidy cppcheck
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth xdotool xclip imagemagick
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds triangle30 and runs every test:
 #   1. the normal build's tests (build/): core, console tool, window, monkey test, Xvfb test;
-#   2. each fuzz target for FUZZ_SECONDS (default 60) seconds (build-fuzz/);
-#   3. all the tests again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
+#   2. static analysis: clang-format, clang-tidy and cppcheck report nothing;
+#   3. the Debian package: built, installed with apt-get, the installed program checked;
+#   4. each fuzz target for FUZZ_SECONDS (default 60) seconds (build-fuzz/);
+#   5. all the tests again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 #   scripts/test.sh --quick   runs step 1 only
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +12,9 @@ scripts/build.sh
 ctest --test-dir build --output-on-failure -j2
 grep -h "monkey:" build/Testing/Temporary/LastTest.log || true
 [ "${1:-}" = "--quick" ] && exit 0
+
+scripts/analyse.sh
+scripts/package-test.sh
 
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 
 #include "quiet_offscreen.h"
 #include "report.h"
@@ -103,8 +104,9 @@ class MainFormTest : public QObject {
         QTest::newRow("frame") << "Frame1_0"
                                << "QFrame" << QRect(352, 32, 137, 145) << QString()
                                << QColor(192, 192, 255);
-        const char* captions[] = {"катет BC",   "катет AC",      "хипотенуза AB", "височина CH",
-                                  "медиана CM", "бисектриса CL", "лице S"};
+        const std::array<const char*, 7> captions = {"катет BC",    "катет AC",   "хипотенуза AB",
+                                                     "височина CH", "медиана CM", "бисектриса CL",
+                                                     "лице S"};
         for (int i = 0; i < 7; ++i) {
             QTest::addRow("option %d", i)
                 << QStringLiteral("Option1_%1").arg(i) << "QRadioButton"
@@ -129,7 +131,7 @@ class MainFormTest : public QObject {
         QFETCH(QRect, geometry);
         QFETCH(QString, text);
         QFETCH(QColor, background);
-        QWidget* widget = form_->findChild<QWidget*>(name);
+        auto* widget = form_->findChild<QWidget*>(name);
         QVERIFY(widget != nullptr);
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
         QCOMPARE(widget->geometry(), geometry);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -174,10 +175,11 @@ TEST(FormatNumber, RejectsInfinityAndNaN) {
 
 // The double rounded to 15 significant digits, as a reference.
 double RoundedToFifteenDigits(double value) {
-    char buf[40];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    std::array<char, 40> buf{};
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                                   std::chars_format::scientific, 14);
     double rounded = 0;
-    std::from_chars(buf, end.ptr, rounded);
+    std::from_chars(buf.data(), end.ptr, rounded);
     return rounded;
 }
 

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package from build/, installs it with apt-get, and checks the installed
+# program: the console tool's report, the window under Xvfb, the desktop entry and metainfo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+
+rm -f build/triangle30_*.deb
+cmake --build build --target package >/dev/null
+deb=$(ls build/triangle30_*.deb)
+echo "package: $deb ($(du -k "$deb" | cut -f1) KiB)"
+dpkg-deb -f "$deb" Depends
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --reinstall "./$deb" >/dev/null
+
+failures=0
+check() { if "$@"; then echo "ok: ${*: -1}"; else echo "FAIL: $*"; failures=$((failures + 1)); fi; }
+
+report=$(LANG=bg_BG.UTF-8 /usr/bin/triangle30-report AC 2.5 | tail -n 1)
+check test "$report" = "2,08333333333333 + 6,25 = 8,33333333333334"
+check desktop-file-validate /usr/share/applications/bg.triangle30.Triangle30.desktop
+check appstreamcli validate --no-net /usr/share/metainfo/bg.triangle30.Triangle30.metainfo.xml
+check test -f /usr/share/icons/hicolor/32x32/apps/bg.triangle30.Triangle30.png
+
+# The installed window opens under Xvfb.
+exec 3>"$(mktemp)"
+fdfile=$(readlink /proc/self/fd/3)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+trap 'kill $app $xvfb 2>/dev/null || true; rm -f "$fdfile"' EXIT
+for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
+DISPLAY=":$(head -n 1 "$fdfile")" QT_QPA_PLATFORM= /usr/bin/triangle30 2>/dev/null &
+app=$!
+window=""
+for _ in $(seq 100); do
+    window=$(DISPLAY=":$(head -n 1 "$fdfile")" xdotool search --onlyvisible --pid "$app" 2>/dev/null || true)
+    [ -n "$window" ] && break
+    sleep 0.05
+done
+check test -n "$window"
+
+if [ "$failures" -ne 0 ]; then echo "package: $failures checks failed"; exit 1; fi
+echo "package: installed and checked"
