@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
-scripts/install-deps.sh
+scripts/install-deps.sh test
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTRIANGLE30_FUZZ=ON -DTRIANGLE30_WITH_QT=OFF -DBUILD_TESTING=OFF -DTRIANGLE30_WERROR=ON \
     >/dev/null

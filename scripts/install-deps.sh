@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Installs from Debian's archive what building and testing triangle30 needs. Idempotent:
-# packages already present are left alone, and apt is not called when nothing is missing.
+# Installs from Debian's archive what triangle30 needs. Idempotent: packages already present
+# are left alone, and apt is not called when nothing is missing.
+#   install-deps.sh         what building and running the program needs
+#   install-deps.sh test    that and every tool of scripts/test.sh
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
-    clang-format clang-tidy cppcheck
+    cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
-    xvfb xauth xdotool xclip imagemagick
-    desktop-file-utils appstream dpkg-dev file
 )
+if [ "${1:-}" = "test" ]; then
+    packages+=(
+        libgtest-dev libgmock-dev googletest libbenchmark-dev
+        xvfb xauth xdotool xclip x11-utils imagemagick bc libx11-dev
+        desktop-file-utils appstream dpkg-dev file
+        clang libclang-rt-14-dev clang-format clang-tidy cppcheck
+        g++-mingw-w64-x86-64-posix wine64
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -27,4 +34,5 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
