@@ -76,9 +76,14 @@ MainForm::MainForm(const QString& decimalSeparator, QWidget* parent)
 
 void MainForm::BuildControls() {
     option1Group_ = new QButtonGroup(this);
-    // The coloured buttons are drawn by a style that paints a button in its palette colour.
-    QStyle* buttonStyle = QStyleFactory::create(QStringLiteral("Fusion"));
-    buttonStyle->setParent(this);
+    // The coloured buttons are drawn by Fusion, which paints a button in its palette colour
+    // where most platform styles do not; a second Fusion is made only where the window's own
+    // style is another.
+    QStyle* buttonStyle = style();
+    if (buttonStyle->name() != QLatin1String("fusion")) {
+        buttonStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+        buttonStyle->setParent(this);
+    }
 
     QWidget* previous = nullptr;
     for (const ControlLayout& row : triangle30::ui::kControls) {
@@ -143,7 +148,9 @@ void MainForm::BuildControls() {
             }
             case ControlKind::Button: {
                 auto* button = new QPushButton(text, this);
-                button->setStyle(buttonStyle);
+                if (buttonStyle != style()) {
+                    button->setStyle(buttonStyle);
+                }
                 connect(button, &QPushButton::clicked, this,
                         [this, index = row.index] { Command1_Click(index); });
                 Command1[index] = button;

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Start-up time (exec until the window is mapped and painted) and peak resident memory of
+# triangle30 against a bare Qt window of the same size, and against that window showing one
+# line of text, under Xvfb; medians over RUNS runs.
+#   bench/startup.sh [RUNS]        (default 21; needs a build with -DTRIANGLE30_BENCHMARKS=ON)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs="${1:-21}"
+bin=build/bench
+
+exec 3>"$(mktemp)"
+fdfile=$(readlink /proc/self/fd/3)
+Xvfb -displayfd 3 -br -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$fdfile"' EXIT
+for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n 1 "$fdfile")"
+unset QT_QPA_PLATFORM
+export LANG=bg_BG.UTF-8 XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+# Both windows are painted when their pixel (2, 2), the window background, is lavender.
+measure() {  # name command...: the medians of start-up ms and peak KiB
+    local name=$1 out
+    shift
+    out=$(mktemp)
+    "$bin/first_paint" 2 2 C0C0FF "$@" >/dev/null  # warm the caches
+    for _ in $(seq "$runs"); do "$bin/first_paint" 2 2 C0C0FF "$@" >>"$out"; done
+    echo "$name $(cut -d' ' -f1 "$out" | median) $(cut -d' ' -f2 "$out" | median)"
+    rm -f "$out"
+}
+# Every window is painted when its pixel (2, 2), the window background, is lavender.
+read -r _ app_ms app_kb < <(measure triangle30 build/ui/triangle30)
+read -r _ bare_ms bare_kb < <(measure bare "$bin/bare_window")
+read -r _ text_ms text_kb < <(measure text "$bin/bare_window" --text)
+
+ratio() { echo "scale=2; $1 / $2" | bc; }
+printf '%-22s %13s %15s %13s %13s\n' "" "start-up, ms" "peak RSS, KiB" "time ratio" "memory ratio"
+printf '%-22s %13s %15s\n' triangle30 "$app_ms" "$app_kb"
+printf '%-22s %13s %15s %13s %13s\n' "bare window" "$bare_ms" "$bare_kb" \
+    "$(ratio "$app_ms" "$bare_ms")" "$(ratio "$app_kb" "$bare_kb")"
+printf '%-22s %13s %15s %13s %13s\n' "bare window with text" "$text_ms" "$text_kb" \
+    "$(ratio "$app_ms" "$text_ms")" "$(ratio "$app_kb" "$text_kb")"
+echo "($runs runs each, medians; $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs))"
