@@ -8,15 +8,9 @@ cd "$(dirname "$0")/.."
 runs="${1:-21}"
 bin=build/bench
 
-exec 3>"$(mktemp)"
-fdfile=$(readlink /proc/self/fd/3)
-Xvfb -displayfd 3 -br -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$fdfile"' EXIT
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$fdfile")"
-unset QT_QPA_PLATFORM
-export LANG=bg_BG.UTF-8 XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+source scripts/xvfb-lib.sh
+start_xvfb -br  # a black root: a window shows black until it is painted
+export LANG=bg_BG.UTF-8
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 

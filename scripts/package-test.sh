@@ -23,21 +23,11 @@ check appstreamcli validate --no-net /usr/share/metainfo/bg.triangle30.Triangle3
 check test -f /usr/share/icons/hicolor/32x32/apps/bg.triangle30.Triangle30.png
 
 # The installed window opens under Xvfb.
-exec 3>"$(mktemp)"
-fdfile=$(readlink /proc/self/fd/3)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=""
-trap 'kill $app $xvfb 2>/dev/null || true; rm -f "$fdfile"' EXIT
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
-DISPLAY=":$(head -n 1 "$fdfile")" QT_QPA_PLATFORM= /usr/bin/triangle30 2>/dev/null &
+source scripts/xvfb-lib.sh
+start_xvfb
+/usr/bin/triangle30 2>/dev/null &
 app=$!
-window=""
-for _ in $(seq 100); do
-    window=$(DISPLAY=":$(head -n 1 "$fdfile")" xdotool search --onlyvisible --pid "$app" 2>/dev/null || true)
-    [ -n "$window" ] && break
-    sleep 0.05
-done
+window=$(find_window "$app")
 check test -n "$window"
 
 if [ "$failures" -ne 0 ]; then echo "package: $failures checks failed"; exit 1; fi

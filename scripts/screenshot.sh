@@ -7,21 +7,12 @@ out="${1:-docs/screenshot.png}"
 scale="${2:-1}"
 binary="${TRIANGLE30:-build/ui/triangle30}"
 
-display=":$((90 + RANDOM % 100))"
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp &
-xvfb=$!
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-unset QT_QPA_PLATFORM
+source scripts/xvfb-lib.sh
+start_xvfb
 LANG=bg_BG.UTF-8 QT_SCALE_FACTOR="$scale" "$binary" &
 app=$!
-wid=""
-for _ in $(seq 100); do
-    wid=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1) && [ -n "$wid" ] && break
-    sleep 0.1
-done
+wid=$(find_window "$app")
+sleep 0.3
 click() { xdotool mousemove --window "$wid" "$(echo "$1 * $scale / 1" | bc)" "$(echo "$2 * $scale / 1" | bc)" click 1; }
 click 370 62    # the option "катет AC"
 click 196 205   # the input

@@ -11,24 +11,13 @@ check_eq() {  # name expected actual
     if [ "$2" == "$3" ]; then echo "ok: $1"; else fail "$1"; diff <(echo "$2") <(echo "$3") || true; fi
 }
 
-exec 3>"$(mktemp)"
-fdfile=$(readlink /proc/self/fd/3)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=""
-trap 'kill $app $xvfb 2>/dev/null || true; rm -f "$fdfile"' EXIT
-for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$fdfile")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# shellcheck source=../scripts/xvfb-lib.sh
+source "$(dirname "$0")/../scripts/xvfb-lib.sh"
+start_xvfb
 
 LANG=bg_BG.UTF-8 LC_ALL= "$binary" &
 app=$!
-wid=""
-for _ in $(seq 200); do
-    wid=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -n 1 || true)
-    [ -n "$wid" ] && break
-    sleep 0.05
-done
+wid=$(find_window "$app")
 [ -n "$wid" ] || { echo "FAIL: no window appeared"; exit 1; }
 sleep 0.3
 

@@ -1,0 +1,27 @@
+# Sourced by the scripts that run windows under a private X server.
+#   start_xvfb [XVFB OPTIONS]  starts Xvfb on a free display, exports DISPLAY, and stops it (and
+#                              the process whose pid is in $app, if any) when the script exits
+#   find_window PID            prints the first visible window of PID, waiting up to 10 s
+
+start_xvfb() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 "$@" -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap 'kill ${app:-} $xvfb_pid 2>/dev/null || true' EXIT
+    for _ in $(seq 200); do [ -s "$fdfile" ] && break; sleep 0.05; done
+    export DISPLAY=":$(head -n 1 "$fdfile")"
+    rm -f "$fdfile"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+}
+
+find_window() {
+    local window=""
+    for _ in $(seq 200); do
+        window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1 || true)
+        [ -n "$window" ] && break
+        sleep 0.05
+    done
+    echo "$window"
+}
