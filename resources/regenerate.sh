@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Rebuilds the committed images (triangle.jpg, triangle30.png, triangle30.ico) from their
-# source, draw/draw_images.cpp. Needs Qt 6 and fonts-liberation2; the program's build does not.
+# Rebuilds the committed images (triangle.jpg, triangle@2x.jpg, triangle30.png, triangle30.ico)
+# from their source, draw/draw_images.cpp. Needs Qt 6 and fonts-liberation2; the program's build does not.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"
@@ -8,4 +8,4 @@ trap 'rm -rf "$work"' EXIT
 cmake -S "$here/draw" -B "$work" -G Ninja >/dev/null
 cmake --build "$work" >/dev/null
 QT_QPA_PLATFORM=offscreen "$work/draw_images" "$here"
-echo "written: $here/triangle.jpg $here/triangle30.png $here/triangle30.ico"
+echo "written: triangle.jpg triangle@2x.jpg triangle30.png triangle30.ico in $here"

@@ -67,8 +67,10 @@ inline constexpr auto kControls = std::to_array<ControlLayout>({
     Option(6),
 });
 
-// The drawing's and the icon's paths in the compiled-in resources.
+// The drawing's and the icon's paths in the compiled-in resources; the drawing also comes
+// drawn twice as fine, for screens scaled beyond 100 %.
 inline constexpr std::string_view kDrawingPath = ":/triangle30/triangle.jpg";
+inline constexpr std::string_view kFineDrawingPath = ":/triangle30/triangle@2x.jpg";
 inline constexpr std::string_view kIconPath = ":/triangle30/triangle30.png";
 
 }  // namespace triangle30::ui

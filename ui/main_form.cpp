@@ -52,6 +52,16 @@ void SetBackground(QWidget* widget, const Rgb& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// The drawing for a screen of `pixelRatio` device pixels to a pixel of the layout.
+QPixmap Drawing(qreal pixelRatio) {
+    if (pixelRatio <= 1) {
+        return QPixmap(FromUtf8(triangle30::ui::kDrawingPath));
+    }
+    QPixmap fine(FromUtf8(triangle30::ui::kFineDrawingPath));
+    fine.setDevicePixelRatio(2);
+    return fine;
+}
+
 QFont WindowFont() {
     QFont font;
     font.setFamilies(
@@ -116,7 +126,7 @@ void MainForm::BuildControls() {
                 Picture1 = new QLabel(this);
                 Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 Picture1->setLineWidth(2);
-                Picture1->setPixmap(QPixmap(FromUtf8(triangle30::ui::kDrawingPath)));
+                Picture1->setPixmap(Drawing(devicePixelRatioF()));
                 Picture1->setAccessibleName(QStringLiteral("Чертеж на триъгълника ABC"));
                 widget = Picture1;
                 break;

@@ -1,6 +1,7 @@
 // Draws the triangle picture and the hamburger icon of triangle30 and writes them as image files:
 //   draw_images OUTPUT_DIR  ->  triangle.jpg (326 x 149, baseline JPEG, 96 dpi),
-//                               triangle30.png (32 x 32, 256 colours), triangle30.ico
+//                               triangle@2x.jpg (the same drawn twice as fine, for high-DPI
+//                               screens), triangle30.png (32 x 32, 256 colours), triangle30.ico
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,10 +18,10 @@ constexpr int kDotsPerMeterAt96Dpi = 3780;
 
 // The right triangle with the right angle at C and 30 degrees at A, flattened: C is drawn 95
 // pixels above AB where the true triangle would put it 129 pixels above.
-QImage DrawTriangle() {
-    QImage image(326, 149, QImage::Format_RGB32);
-    image.setDotsPerMeterX(kDotsPerMeterAt96Dpi);
-    image.setDotsPerMeterY(kDotsPerMeterAt96Dpi);
+QImage DrawTriangle(int scale) {
+    QImage image(326 * scale, 149 * scale, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeterAt96Dpi * scale);
+    image.setDotsPerMeterY(kDotsPerMeterAt96Dpi * scale);
     image.fill(Qt::white);
 
     const double baseY = 118;
@@ -35,6 +36,7 @@ QImage DrawTriangle() {
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(QPen(Qt::black, 1.3));
     p.drawLine(a, b);
     p.drawLine(a, c);
@@ -138,7 +140,8 @@ int main(int argc, char* argv[]) {
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QImage icon = DrawIcon();
     const QImage icon256 = icon.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-    const bool ok = Write(DrawTriangle(), dir + QStringLiteral("/triangle.jpg"), "jpeg", 92) &&
+    const bool ok = Write(DrawTriangle(1), dir + QStringLiteral("/triangle.jpg"), "jpeg", 92) &&
+                    Write(DrawTriangle(2), dir + QStringLiteral("/triangle@2x.jpg"), "jpeg", 92) &&
                     Write(icon256, dir + QStringLiteral("/triangle30.png"), "png", -1) &&
                     Write(icon, dir + QStringLiteral("/triangle30.ico"), "ico", -1);
     return ok ? 0 : 1;
