@@ -9,7 +9,7 @@ if [ "${1:-}" = "test" ]; then
     options=(-DBUILD_TESTING=ON -DTRIANGLE30_BENCHMARKS=ON)
 else
     scripts/install-deps.sh
-    options=(-DBUILD_TESTING=OFF)
+    options=(-DBUILD_TESTING=OFF -DTRIANGLE30_BENCHMARKS=OFF)
 fi
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRIANGLE30_WERROR=ON "${options[@]}"
 cmake --build build
