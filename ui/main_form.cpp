@@ -54,12 +54,11 @@ void SetBackground(QWidget* widget, const Rgb& colour) {
 
 // The drawing for a screen of `pixelRatio` device pixels to a pixel of the layout.
 QPixmap Drawing(qreal pixelRatio) {
-    if (pixelRatio <= 1) {
-        return QPixmap(FromUtf8(triangle30::ui::kDrawingPath));
-    }
-    QPixmap fine(FromUtf8(triangle30::ui::kFineDrawingPath));
-    fine.setDevicePixelRatio(2);
-    return fine;
+    const bool fine = pixelRatio > 1;
+    QPixmap drawing(
+        FromUtf8(fine ? triangle30::ui::kFineDrawingPath : triangle30::ui::kDrawingPath));
+    drawing.setDevicePixelRatio(fine ? 2 : 1);
+    return drawing;
 }
 
 QFont WindowFont() {
