@@ -1,10 +1,8 @@
 // triangle30: the window that solves the right triangle with a 30 degree angle.
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
 #include <cstdio>
 
-#include "layout.h"
 #include "main_form.h"
 
 namespace {
@@ -32,10 +30,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(
-        QIcon(QString::fromUtf8(triangle30::ui::kIconPath.data(),
-                                static_cast<qsizetype>(triangle30::ui::kIconPath.size()))));
-    QGuiApplication::setDesktopFileName(QStringLiteral("bg.triangle30.Triangle30"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TRIANGLE30_APP_ID));
 
     MainForm form(QLocale::system().decimalPoint());
     form.Form_Load();

@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include <QButtonGroup>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,7 @@ MainForm::MainForm(const QString& decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(decimalSeparator.toStdString()) {
     setWindowTitle(FromUtf8(triangle30::kWebAddress) + QLatin1Char(' ') +
                    FromUtf8(triangle30::kCaptionText));
+    setWindowIcon(QIcon(FromUtf8(triangle30::ui::kIconPath)));  // its messages' icon too
     setFixedSize(triangle30::ui::kClientWidth, triangle30::ui::kClientHeight);
     setFont(WindowFont());
     SetBackground(this, triangle30::ui::kWindowBackground);
