@@ -50,7 +50,7 @@ void BM_FormatNumber(benchmark::State& state) {
 BENCHMARK(BM_FormatNumber);
 
 void BM_CalculateBisector(benchmark::State& state) {
-    triangle30::TextResultBox box;
+    triangle30::StringResultBox box;
     for (auto _ : state) {
         triangle30::Calculate(5, "2.5", box, ",");
         benchmark::DoNotOptimize(box);

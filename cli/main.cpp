@@ -11,6 +11,12 @@
 #include "report.h"
 #include "triangle.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr int kExitCalculationError = 1;
@@ -65,10 +71,28 @@ std::optional<std::int16_t> ParseKind(std::string_view arg) {
     return std::nullopt;
 }
 
+#ifdef _WIN32
+// The report is UTF-8; a Windows console shows it as such only in its UTF-8 code page, which
+// this sets for the program's run and gives back at its end.
+class ConsoleUtf8 {
+  public:
+    ConsoleUtf8() : previous_(GetConsoleOutputCP()) { SetConsoleOutputCP(CP_UTF8); }
+    ~ConsoleUtf8() { SetConsoleOutputCP(previous_); }
+    ConsoleUtf8(const ConsoleUtf8&) = delete;
+    ConsoleUtf8& operator=(const ConsoleUtf8&) = delete;
+
+  private:
+    UINT previous_;
+};
+#endif
+
 }  // namespace
 
 // cppcheck-suppress constParameter ; main keeps its standard signature
 int main(int argc, char* argv[]) {
+#ifdef _WIN32
+    const ConsoleUtf8 console;
+#endif
     bool exact = false;
     bool optionsEnded = false;
     std::optional<std::string_view> kindArg;
@@ -102,8 +126,14 @@ int main(int argc, char* argv[]) {
                           " (очаква се от -1 до 6 или BC, AC, AB, CH, CM, CL, S)");
     }
 
+#ifdef _WIN32
+    if (exact) {
+        // The box's bytes as they are: text mode would write each CR LF as CR CR LF.
+        _setmode(_fileno(stdout), _O_BINARY);
+    }
+#endif
     const std::string separator = QLocale::system().decimalPoint().toStdString();
-    triangle30::TextResultBox box;
+    triangle30::StringResultBox box;
     try {
         triangle30::Calculate(*kind, textArg.value_or(""), box, separator);
     } catch (const std::exception& error) {

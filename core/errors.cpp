@@ -3,12 +3,12 @@
 namespace triangle30 {
 
 OverflowError::OverflowError()
-    : std::overflow_error(
+    : CalculationError(
           "Числото е твърде голямо: резултатът излиза извън обхвата на числата, "
           "с които програмата смята. Въведете по-малък размер.") {}
 
 DomainError::DomainError()
-    : std::domain_error(
+    : CalculationError(
           "Лицето на триъгълник не може да бъде отрицателно: от отрицателно число "
           "не се извлича корен квадратен. Въведете положително лице.") {}
 

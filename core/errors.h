@@ -5,15 +5,21 @@
 
 namespace triangle30 {
 
+// Either error of a calculation; what() is the message for the student.
+class CalculationError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
 // A number read from the input, or the result of one arithmetic step, lies beyond the double
 // range. Raised instead of ever producing an infinite value.
-class OverflowError : public std::overflow_error {
+class OverflowError : public CalculationError {
   public:
     OverflowError();
 };
 
 // A square root of a negative number was needed: the only case is a negative area.
-class DomainError : public std::domain_error {
+class DomainError : public CalculationError {
   public:
     DomainError();
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace triangle30 {
 
@@ -15,11 +16,11 @@ class ResultBox {
     virtual void SetText(std::string_view text) = 0;
 };
 
-// A result box that keeps its text in memory.
-class TextResultBox final : public ResultBox {
+// A result box that keeps its text in a std::string.
+class StringResultBox final : public ResultBox {
   public:
-    TextResultBox() = default;
-    explicit TextResultBox(std::string text) : text_(std::move(text)) {}
+    StringResultBox() = default;
+    explicit StringResultBox(std::string text) : text_(std::move(text)) {}
     std::string GetText() const override { return text_; }
     void SetText(std::string_view text) override { text_ = text; }
 

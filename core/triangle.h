@@ -24,11 +24,6 @@ inline constexpr int kGivenKindCount = 7;
 inline constexpr std::array<std::string_view, kGivenKindCount> kQuantityNames = {
     "BC", "AC", "AB", "CH", "CM", "CL", "S"};
 
-// True for the indexes 0 to 6 that name a GivenKind.
-constexpr bool IsGivenKind(int index) {
-    return index >= 0 && index < kGivenKindCount;
-}
-
 struct TriangleSolution {
     double BC = 0;
     double AC = 0;

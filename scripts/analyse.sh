@@ -24,6 +24,5 @@ cppcheck --std=c++20 --library=qt --library=googletest \
     --enable=warning,style,performance,portability --error-exitcode=1 --inline-suppr --quiet \
     --suppress=missingIncludeSystem --suppress=useStlAlgorithm \
     --suppress=constParameterCallback:bench/* --suppress=unusedStructMember:tests/* \
-    -DTRIANGLE30_WEB_ADDRESS='"web address"' -DQ_OS_UNIX -DQ_OS_LINUX \
-    -I core -I ui -I tests core cli ui tests fuzz bench
+    -DQ_OS_UNIX -DQ_OS_LINUX -I core -I ui -I build/ui -I tests core cli ui tests fuzz bench
 echo "cppcheck: clean"

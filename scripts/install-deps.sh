@@ -2,7 +2,8 @@
 # Installs from Debian's archive what triangle30 needs. Idempotent: packages already present
 # are left alone, and apt is not called when nothing is missing.
 #   install-deps.sh         what building and running the program needs
-#   install-deps.sh test    that and every tool of scripts/test.sh
+#   install-deps.sh windows what the Windows cross build and its tests under Wine need
+#   install-deps.sh test    all of these and every tool of scripts/test.sh
 set -euo pipefail
 
 packages=(
@@ -10,15 +11,29 @@ packages=(
     qt6-base-dev libgl-dev
     fonts-liberation2
 )
-if [ "${1:-}" = "test" ]; then
-    packages+=(
-        libgtest-dev libgmock-dev googletest libbenchmark-dev
-        xvfb xauth xdotool xclip x11-utils imagemagick bc libx11-dev
-        desktop-file-utils appstream dpkg-dev file
+windows=(
+    g++-mingw-w64-x86-64-posix googletest dpkg-dev nsis
+    wine64 locales xvfb xauth xdotool xclip imagemagick
+)
+if [ "${1:-}" = "windows" ]; then
+    packages+=("${windows[@]}")
+elif [ "${1:-}" = "test" ]; then
+    packages+=("${windows[@]}"
+        libgtest-dev libgmock-dev libbenchmark-dev x11-utils bc libx11-dev
+        desktop-file-utils appstream file
         clang libclang-rt-14-dev clang-format clang-tidy cppcheck
-        g++-mingw-w64-x86-64-posix wine64
     )
 fi
+
+# The regional settings the tests run under. Wine, unlike Qt on Linux, reads them through the
+# C library, which knows only the locales generated on the machine.
+locales=(bg_BG.UTF-8 en_US.UTF-8)
+missing_locales() {
+    for l in "${locales[@]}"; do
+        locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || return 0
+    done
+    return 1
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,13 +41,19 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then
     sudo=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+if [ "${1:-}" != "" ] && missing_locales; then
+    for l in "${locales[@]}"; do
+        "${sudo[@]}" sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    done
+    "${sudo[@]}" locale-gen >/dev/null
+fi

@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Cross-compiles the core and its tests for 64-bit Windows with mingw-w64 (build-windows/) and
-# runs them under Wine, so that reading, formatting and the report are checked on the Windows
-# C++ runtime.
+# Builds triangle30 for 64-bit Windows (scripts/windows-build.sh) and tests it under Wine:
+#   1. the tests of the core, the console tool and the window (offscreen), built for Windows;
+#   2. the zip and the installer (tests/windows_package_test.sh): installed silently, the
+#      installed window driven end to end, then uninstalled.
+# Wine runs in a prefix of its own, build-win64/wine, on a private X server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DTRIANGLE30_WITH_QT=OFF -DTRIANGLE30_WERROR=ON \
-    -DTRIANGLE30_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
-cmake --build build-windows
-# A prefix of our own; no Mono or Gecko is needed for console programs.
-export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-ctest --test-dir build-windows --output-on-failure
+scripts/windows-build.sh
+
+source scripts/xvfb-lib.sh
+start_xvfb
+# No Mono, Gecko or desktop menu entries: the programs need none of them.
+export WINEPREFIX="$PWD/build-win64/wine" WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+rm -rf "$WINEPREFIX"
+/usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
+/usr/lib/wine/wineserver -w
+
+ctest --test-dir build-win64 --output-on-failure -j2
+bash tests/windows_package_test.sh build-win64/triangle30-*-win64.zip \
+    build-win64/triangle30-*-win64.exe
+/usr/lib/wine/wineserver -k || true

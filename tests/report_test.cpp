@@ -28,7 +28,7 @@ std::string Lines(const std::vector<std::string>& lines) {
 }
 
 std::string Report(std::int16_t kind, const std::string& input, const std::string& separator) {
-    TextResultBox box("old text");
+    StringResultBox box("old text");
     Calculate(kind, input, box, separator);
     return box.GetText();
 }
@@ -216,7 +216,7 @@ class CalculateFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(CalculateFailure, StopsAtTheFailingStepLeavingWhatWasWritten) {
     const FailureCase& c = GetParam();
-    TextResultBox box("old text");
+    StringResultBox box("old text");
     if (c.overflow) {
         EXPECT_THROW(Calculate(c.kind, c.input, box, ","), OverflowError);
     } else {
@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
     test::RowName());
 
 TEST(Calculate, SquareOverflowKeepsTheFirstFiveLines) {
-    TextResultBox box;
+    StringResultBox box;
     EXPECT_THROW(Calculate(0, "1E+200", box, ","), OverflowError);
     EXPECT_EQ(box.GetText(),
               "Катет BC = 1E+200\r\nКатет AC = 1,73205080756888E+200\r\nХипотенуза AB = 2E+200\r\n"
@@ -307,7 +307,7 @@ TEST(Calculate, ReportsOfRandomValuesHoldOnlyNumbers) {
         const std::string input = std::to_string(digit(random)) + "." +
                                   std::to_string(digit(random)) + "e" +
                                   std::to_string(exponent(random));
-        TextResultBox box;
+        StringResultBox box;
         try {
             Calculate(kind, input, box, ",");
         } catch (const OverflowError&) {

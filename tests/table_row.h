@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <concepts>
 #include <ostream>
 #include <string>
 
@@ -12,7 +13,10 @@ struct NamedRow {
     const char* name;
 };
 
-inline void PrintTo(const NamedRow& row, std::ostream* os) {
+// A template, so that it matches each row struct itself and not only through a conversion to
+// its base, which GoogleTest's own printer of raw bytes would win over.
+template <std::derived_from<NamedRow> Row>
+void PrintTo(const Row& row, std::ostream* os) {
     *os << row.name;
 }
 

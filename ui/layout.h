@@ -27,7 +27,8 @@ struct ControlLayout {
     int width;
     int height;
     std::string_view text;
-    std::optional<Rgb> background;  // none: the toolkit's colour for the kind
+    std::optional<Rgb> background;    // none: the toolkit's colour for the kind
+    std::string_view accessibleName;  // what a screen reader says
 };
 
 inline constexpr int kClientWidth = 499;
@@ -39,31 +40,42 @@ inline constexpr std::string_view kFontFamily = "Times New Roman";
 inline constexpr std::string_view kFallbackFontFamily = "Liberation Serif";
 
 inline constexpr Rgb kLabelColour{255, 192, 128};
+inline constexpr std::string_view kTitle =
+    "Периметър на правоъгълен триъгълник с остър ъгъл 30 градуса";
+inline constexpr std::string_view kInputLabel = "Въведете размер:";
 inline constexpr Rgb kOptionColour{192, 255, 192};
 
 constexpr ControlLayout Option(int index) {
-    return {
-        "Option1",    index, ControlKind::Option, 8, 20 * index, 129, 20, kOptionCaptions[index],
-        kOptionColour};
+    return {"Option1",
+            index,
+            ControlKind::Option,
+            8,
+            20 * index,
+            129,
+            20,
+            kOptionCaptions[index],
+            kOptionColour,
+            kOptionCaptions[index]};
 }
 
 // The controls in tab order.
 inline constexpr auto kControls = std::to_array<ControlLayout>({
-    {"Text1", 0, ControlKind::ResultBox, 8, 224, 481, 121, kTaskText, std::nullopt},
-    {"Label1", 0, ControlKind::Label, 24, 0, 457, 25,
-     "Периметър на правоъгълен триъгълник с остър ъгъл 30 градуса", kLabelColour},
-    {"Picture1", 0, ControlKind::Picture, 8, 32, 330, 153, "", std::nullopt},
-    {"Frame1", 0, ControlKind::Frame, 352, 32, 137, 145, "", kWindowBackground},
+    {"Text1", 0, ControlKind::ResultBox, 8, 224, 481, 121, kTaskText, std::nullopt, "Резултат"},
+    {"Label1", 0, ControlKind::Label, 24, 0, 457, 25, kTitle, kLabelColour, kTitle},
+    {"Picture1", 0, ControlKind::Picture, 8, 32, 330, 153, "", std::nullopt,
+     "Чертеж на триъгълника ABC"},
+    {"Frame1", 0, ControlKind::Frame, 352, 32, 137, 145, "", kWindowBackground, "Дадено е"},
     Option(0),
     Option(1),
     Option(2),
     Option(3),
     Option(4),
     Option(5),
-    {"Label1", 1, ControlKind::Label, 8, 192, 145, 25, "Въведете размер:", kLabelColour},
-    {"Text2", 0, ControlKind::Input, 152, 192, 89, 27, "", std::nullopt},
-    {"Command1", 0, ControlKind::Button, 272, 192, 89, 25, "Изчисли", Rgb{0, 255, 0}},
-    {"Command1", 1, ControlKind::Button, 400, 192, 89, 25, "Изчисти", Rgb{255, 128, 128}},
+    {"Label1", 1, ControlKind::Label, 8, 192, 145, 25, kInputLabel, kLabelColour, kInputLabel},
+    {"Text2", 0, ControlKind::Input, 152, 192, 89, 27, "", std::nullopt, kInputLabel},
+    {"Command1", 0, ControlKind::Button, 272, 192, 89, 25, "Изчисли", Rgb{0, 255, 0}, "Изчисли"},
+    {"Command1", 1, ControlKind::Button, 400, 192, 89, 25, "Изчисти", Rgb{255, 128, 128},
+     "Изчисти"},
     Option(6),
 });
 

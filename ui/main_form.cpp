@@ -1,16 +1,19 @@
 #include "main_form.h"
 
+#include <qdrawutil.h>
+
 #include <QButtonGroup>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QStyleFactory>
+#include <QStyleOption>
 #include <limits>
 
 #include "errors.h"
@@ -30,9 +33,9 @@ QString FromUtf8(std::string_view text) {
 
 // The result box as the core sees it. The widget keeps lines apart by line feeds; the core's
 // text has CR LF.
-class TextBoxResult final : public triangle30::ResultBox {
+class PlainTextEditResultBox final : public triangle30::ResultBox {
   public:
-    explicit TextBoxResult(QPlainTextEdit* box) : box_(box) {}
+    explicit PlainTextEditResultBox(QPlainTextEdit* box) : box_(box) {}
     std::string GetText() const override {
         return triangle30::ToBoxLineEnds(box_->toPlainText().toStdString());
     }
@@ -42,6 +45,41 @@ class TextBoxResult final : public triangle30::ResultBox {
 
   private:
     QPlainTextEdit* box_;
+};
+
+// A push button drawn in its own colour, flat, under every style: the face is the palette's
+// button colour exactly, with a raised edge that sinks while the button is down, and the
+// style's focus frame while it has the focus.
+class ColouredButton final : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const bool sunken = isDown();
+        const QBrush face = palette().brush(QPalette::Button);
+        qDrawWinButton(&painter, rect(), palette(), sunken, &face);
+        const QRect caption = rect().translated(sunken ? QPoint(1, 1) : QPoint());
+        style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
+                              isEnabled(), text(), QPalette::ButtonText);
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(4, 4, -4, -4);
+            focus.backgroundColor = face.color();
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+};
+
+// An option that checks wherever its area is clicked, not only on its circle and caption.
+class WholeAreaRadioButton final : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 void SetBackground(QWidget* widget, const Rgb& colour) {
@@ -62,6 +100,31 @@ QPixmap Drawing(qreal pixelRatio) {
     return drawing;
 }
 
+QPlainTextEdit* MakeResultBox(std::string_view text, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    PlainTextEditResultBox(box).SetText(text);
+    return box;
+}
+
+QLabel* MakeLabel(std::string_view text, QWidget* parent) {
+    auto* label = new QLabel(FromUtf8(text), parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    return label;
+}
+
+QLabel* MakePicture(QWidget* parent) {
+    auto* picture = new QLabel(parent);
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setLineWidth(2);
+    picture->setPixmap(Drawing(parent->devicePixelRatioF()));
+    return picture;
+}
+
 QFont WindowFont() {
     QFont font;
     font.setFamilies(
@@ -76,8 +139,8 @@ QFont WindowFont() {
 
 MainForm::MainForm(const QString& decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(decimalSeparator.toStdString()) {
-    setWindowTitle(FromUtf8(triangle30::kWebAddress) + QLatin1Char(' ') +
-                   FromUtf8(triangle30::kCaptionText));
+    setWindowTitle(FromUtf8(triangle30::ui::kWebAddress) + QLatin1Char(' ') +
+                   FromUtf8(triangle30::ui::kCaptionText));
     setWindowIcon(QIcon(FromUtf8(triangle30::ui::kIconPath)));  // its messages' icon too
     setFixedSize(triangle30::ui::kClientWidth, triangle30::ui::kClientHeight);
     setFont(WindowFont());
@@ -87,93 +150,12 @@ MainForm::MainForm(const QString& decimalSeparator, QWidget* parent)
 
 void MainForm::BuildControls() {
     option1Group_ = new QButtonGroup(this);
-    // The coloured buttons are drawn by Fusion, which paints a button in its palette colour
-    // where most platform styles do not; a second Fusion is made only where the window's own
-    // style is another.
-    QStyle* buttonStyle = style();
-    if (buttonStyle->name() != QLatin1String("fusion")) {
-        buttonStyle = QStyleFactory::create(QStringLiteral("Fusion"));
-        buttonStyle->setParent(this);
-    }
-
     QWidget* previous = nullptr;
     for (const ControlLayout& row : triangle30::ui::kControls) {
-        const auto index = static_cast<std::size_t>(row.index);
-        const QString text = FromUtf8(row.text);
-        QWidget* widget = nullptr;
-        switch (row.kind) {
-            case ControlKind::ResultBox: {
-                auto* box = new QPlainTextEdit(this);
-                box->setReadOnly(true);
-                box->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                             Qt::TextSelectableByKeyboard);
-                box->setFocusPolicy(Qt::StrongFocus);
-                box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-                box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-                box->setAccessibleName(QStringLiteral("Резултат"));
-                Text1[index] = box;
-                TextBoxResult(box).SetText(row.text);
-                widget = box;
-                break;
-            }
-            case ControlKind::Label: {
-                auto* label = new QLabel(text, this);
-                label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-                Label1[index] = label;
-                widget = label;
-                break;
-            }
-            case ControlKind::Picture: {
-                Picture1 = new QLabel(this);
-                Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-                Picture1->setLineWidth(2);
-                Picture1->setPixmap(Drawing(devicePixelRatioF()));
-                Picture1->setAccessibleName(QStringLiteral("Чертеж на триъгълника ABC"));
-                widget = Picture1;
-                break;
-            }
-            case ControlKind::Frame:
-                Frame1 = new QFrame(this);
-                Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-                Frame1->setAccessibleName(QStringLiteral("Дадено е"));
-                widget = Frame1;
-                break;
-            case ControlKind::Option: {
-                auto* option = new QRadioButton(text, Frame1);
-                option->setToolTip(FromUtf8(triangle30::kSolutionFormulas[index]));
-                option1Group_->addButton(option, row.index);
-                Option1[index] = option;
-                widget = option;
-                break;
-            }
-            case ControlKind::Input: {
-                auto* input = new QLineEdit(this);
-                input->setMaxLength(std::numeric_limits<int>::max());
-                input->setToolTip(FromUtf8(triangle30::kInputHint));
-                input->setAccessibleName(Label1[1]->text());
-                input->installEventFilter(this);
-                connect(input, &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
-                Text2[index] = input;
-                widget = input;
-                break;
-            }
-            case ControlKind::Button: {
-                auto* button = new QPushButton(text, this);
-                if (buttonStyle != style()) {
-                    button->setStyle(buttonStyle);
-                }
-                connect(button, &QPushButton::clicked, this,
-                        [this, index = row.index] { Command1_Click(index); });
-                Command1[index] = button;
-                widget = button;
-                break;
-            }
-        }
+        QWidget* widget = MakeControl(row);
         widget->setObjectName(FromUtf8(row.name) + QLatin1Char('_') + QString::number(row.index));
         widget->setGeometry(row.left, row.top, row.width, row.height);
-        if (widget->accessibleName().isEmpty()) {
-            widget->setAccessibleName(text);
-        }
+        widget->setAccessibleName(FromUtf8(row.accessibleName));
         if (row.background) {
             SetBackground(widget, *row.background);
         }
@@ -190,6 +172,51 @@ void MainForm::BuildControls() {
         }
     });
     Text1[0]->setFocus();
+}
+
+QWidget* MainForm::MakeControl(const ControlLayout& row) {
+    const auto index = static_cast<std::size_t>(row.index);
+    switch (row.kind) {
+        case ControlKind::ResultBox:
+            return Text1.at(index) = MakeResultBox(row.text, this);
+        case ControlKind::Label:
+            return Label1.at(index) = MakeLabel(row.text, this);
+        case ControlKind::Picture:
+            return Picture1 = MakePicture(this);
+        case ControlKind::Frame:
+            return Frame();
+        case ControlKind::Option: {
+            auto* option = new WholeAreaRadioButton(FromUtf8(row.text), Frame());
+            option->setToolTip(FromUtf8(triangle30::ui::kSolutionFormulas.at(index)));
+            option1Group_->addButton(option, row.index);
+            return Option1.at(index) = option;
+        }
+        case ControlKind::Input: {
+            auto* input = new QLineEdit(this);
+            input->setMaxLength(std::numeric_limits<int>::max());
+            input->setToolTip(FromUtf8(triangle30::ui::kInputHint));
+            input->installEventFilter(this);
+            connect(input, &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
+            return Text2.at(index) = input;
+        }
+        case ControlKind::Button: {
+            auto* button = new ColouredButton(FromUtf8(row.text), this);
+            connect(button, &QPushButton::clicked, this,
+                    [this, i = row.index] { Command1_Click(i); });
+            return Command1.at(index) = button;
+        }
+    }
+    Q_UNREACHABLE();
+}
+
+QFrame* MainForm::Frame() {
+    // Made by whichever comes first, its own row or an option's, so the table's order of
+    // rows is free.
+    if (Frame1 == nullptr) {
+        Frame1 = new QFrame(this);
+        Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    }
+    return Frame1;
 }
 
 void MainForm::Form_Load() {
@@ -217,12 +244,10 @@ void MainForm::Command1_Click(int index) {
         Text1[0]->clear();
         return;
     }
-    TextBoxResult box(Text1[0]);
+    PlainTextEditResultBox box(Text1[0]);
     try {
         triangle30::Calculate(GivenIndex, Text2[0]->text().toStdString(), box, decimalSeparator_);
-    } catch (const triangle30::OverflowError& error) {
-        ShowCalculationError(error.what());
-    } catch (const triangle30::DomainError& error) {
+    } catch (const triangle30::CalculationError& error) {
         ShowCalculationError(error.what());
     }
 }
@@ -230,7 +255,7 @@ void MainForm::Command1_Click(int index) {
 void MainForm::ShowCalculationError(const char* message) {
     // Window-modal and not blocking: the handler ends at once, the input and the lines already
     // written stay as they are, and the student goes on after closing the message.
-    auto* box = new QMessageBox(QMessageBox::Warning, FromUtf8(triangle30::kErrorTitle),
+    auto* box = new QMessageBox(QMessageBox::Warning, FromUtf8(triangle30::ui::kErrorTitle),
                                 QString::fromUtf8(message), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "triangle.h"
+
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -13,6 +15,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace triangle30::ui {
+struct ControlLayout;
+}
 
 class MainForm : public QWidget {
     Q_OBJECT
@@ -27,18 +33,21 @@ class MainForm : public QWidget {
     // Unchecks every option, forgets the chosen quantity and empties the input.
     void ResetInputs();
 
-    // -1 while nothing is chosen, else the index of the checked option.
-    std::int16_t givenIndex() const { return GivenIndex; }
+    // The chosen quantity: -1 while nothing is chosen, else the index of the checked option.
+    // 0 until Form_Load. Written only by the window's own handlers.
+    std::int16_t GivenIndex = 0;
 
   private:
     void Command1_Click(int index);
     void Option1_Click(int index);
     void ShowCalculationError(const char* message);
     void BuildControls();
+    QWidget* MakeControl(const triangle30::ui::ControlLayout& row);
+    QFrame* Frame();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::array<QPushButton*, 2> Command1{};
-    std::array<QRadioButton*, 7> Option1{};
+    std::array<QRadioButton*, triangle30::kGivenKindCount> Option1{};
     std::array<QPlainTextEdit*, 1> Text1{};
     std::array<QLineEdit*, 1> Text2{};
     std::array<QLabel*, 2> Label1{};
@@ -46,6 +55,5 @@ class MainForm : public QWidget {
     QLabel* Picture1 = nullptr;
     QButtonGroup* option1Group_ = nullptr;
 
-    std::int16_t GivenIndex = 0;
     std::string decimalSeparator_;
 };

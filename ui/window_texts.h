@@ -5,11 +5,11 @@
 #include <string_view>
 
 #include "triangle.h"
+#include "web_address.h"
 
-namespace triangle30 {
+namespace triangle30::ui {
 
-// The web address at the start of the window's caption, and the rest of the caption.
-inline constexpr std::string_view kWebAddress = TRIANGLE30_WEB_ADDRESS;
+// The caption follows the web address (kWebAddress) and one blank.
 inline constexpr std::string_view kCaptionText = "Геометрия - правоъгълен триъгълник, ъгъл";
 
 // The task of the exercise, shown in the result box at start: sixteen lines, each ended by
@@ -56,4 +56,4 @@ inline constexpr std::string_view kInputHint =
 
 inline constexpr std::string_view kErrorTitle = "Грешка при изчислението";
 
-}  // namespace triangle30
+}  // namespace triangle30::ui

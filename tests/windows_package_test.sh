@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Checks the Windows downloads under Wine, as a user gets them:
+#   windows_package_test.sh ZIP INSTALLER
+# - the zip holds the two programs and the read-me, and its console tool writes the report;
+# - the installer, run silently, installs the programs with a Start-menu shortcut and an entry
+#   under installed programs (name, version, icon, web address);
+# - the installed window passes the end-to-end test, under Bulgarian regional settings;
+# - the uninstaller, run silently, takes all of it away again.
+# WINEPREFIX and DISPLAY come from the caller (scripts/windows-test.sh).
+set -euo pipefail
+zip=$(realpath "$1")
+installer=$(realpath "$2")
+here=$(cd "$(dirname "$0")" && pwd)
+wine=/usr/lib/wine/wine64
+export WINEDEBUG=-all
+failures=0
+check() { if "$@"; then echo "ok: ${*: -1}"; else echo "FAIL: $*"; failures=$((failures + 1)); fi; }
+check_eq() { # name expected actual
+    if [ "$2" == "$3" ]; then echo "ok: $1"; else
+        echo "FAIL: $1"
+        diff <(echo "$2") <(echo "$3") || true
+        failures=$((failures + 1))
+    fi
+}
+# The value of a registry entry, as `reg query` prints it (32-bit view: the installer's).
+reg_value() {
+    LC_ALL=C.UTF-8 "$wine" reg query "$1" /v "$2" /reg:32 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
+reg_key_exists() { "$wine" reg query "$1" /reg:32 >/dev/null 2>&1; }
+
+# The zip: a folder with the two programs and the read-me.
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+(cd "$unpacked" && cmake -E tar xf "$zip")
+folder="$unpacked/$(basename "$zip" .zip)"
+check_eq "the zip holds the programs and the read-me" \
+    "README.txt triangle30-report.exe triangle30.exe" "$(ls "$folder" | xargs)"
+check_eq "the read-me is UTF-8 with a byte order mark, for Notepad" "efbbbf" \
+    "$(head -c 3 "$folder/README.txt" | od -An -tx1 | tr -d ' ')"
+report=$(LC_ALL=bg_BG.UTF-8 "$wine" "$folder/triangle30-report.exe" AC 2.5 | tr -d '\r' |
+    tail -n 1)
+check_eq "the zip's console tool writes the report with a decimal comma" \
+    "2,08333333333333 + 6,25 = 8,33333333333334" "$report"
+for exe in triangle30.exe triangle30-report.exe; do
+    # No DLL beyond those of Windows itself.
+    dlls=$(x86_64-w64-mingw32-objdump -p "$folder/$exe" | sed -n 's/^\tDLL Name: //p' |
+        grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|uxtheme|dwmapi|shlwapi|version|netapi32|userenv|winspool\.drv|setupapi|uuid|rpcrt4|d3d9|d3d11|dxgi|dwrite|msvcrt|authz|mpr|wtsapi32|shcore|api-ms-win-[a-z0-9-]*)\.dll$' ||
+        true)
+    check_eq "$exe needs no DLL of its own" "" "$dlls"
+    check test -z "$(x86_64-w64-mingw32-objdump -h "$folder/$exe" | grep -E ' \.debug_')" \
+        "$exe is stripped"
+done
+
+# The installer, silently.
+"$wine" "$installer" /S
+/usr/lib/wine/wineserver -w
+program_files=$("$wine" winepath -u 'C:\Program Files' 2>/dev/null | tr -d '\r')
+installed="$program_files/triangle30"
+check test -f "$installed/triangle30.exe" "the installer puts triangle30.exe in Program Files"
+check test -f "$installed/triangle30-report.exe" "and triangle30-report.exe beside it"
+start_menu=$("$wine" winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' |
+    tr -d '\r')
+shortcut="$start_menu/triangle30/Триъгълник 30°.lnk"
+check test -f "$shortcut" "a Start-menu shortcut named «Триъгълник 30°»"
+target=$(strings -el "$shortcut" 2>/dev/null | grep -i 'triangle30\.exe' | head -n 1 || true)
+[ -n "$target" ] || target=$(strings "$shortcut" | grep -i 'triangle30\.exe' | head -n 1 || true)
+check test -n "$target" "the shortcut starts triangle30.exe"
+
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\triangle30'
+check_eq "installed programs show the name" "Триъгълник 30° (triangle30)" \
+    "$(reg_value "$uninstall_key" DisplayName)"
+check_eq "and the version" "1.0.0" "$(reg_value "$uninstall_key" DisplayVersion)"
+check_eq "and the icon" 'C:\Program Files\triangle30\triangle30.exe' \
+    "$(reg_value "$uninstall_key" DisplayIcon)"
+check_eq "and the web address" "https://www.triangle30.bg" \
+    "$(reg_value "$uninstall_key" URLInfoAbout)"
+
+# The installed window, driven as on Linux.
+if bash "$here/e2e_window.sh" "$wine" "$installed/triangle30.exe"; then
+    echo "ok: the installed window passes the end-to-end test"
+else
+    echo "FAIL: the installed window"
+    failures=$((failures + 1))
+fi
+
+# The uninstaller, silently: it copies itself away and returns at once, so wait for Wine.
+uninstaller=$(reg_value "$uninstall_key" UninstallString | tr -d '"')
+"$wine" "$uninstaller" /S
+/usr/lib/wine/wineserver -w
+check test ! -e "$installed" "the uninstaller removes the program's folder"
+check test ! -e "$start_menu/triangle30" "and the Start-menu folder"
+check test ! -e "$shortcut" "and the shortcut"
+check reg_key_exists 'HKLM\Software' "(the registry can be read)"
+check test "$(reg_key_exists "$uninstall_key" && echo left)" != left \
+    "and the entry under installed programs"
+check test "$(reg_key_exists 'HKLM\Software\triangle30' && echo left)" != left \
+    "and the program's registry key"
+
+if [ "$failures" -ne 0 ]; then
+    echo "windows package: $failures checks failed"
+    exit 1
+fi
+echo "windows package: zip and installer checked"
