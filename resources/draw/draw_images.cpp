@@ -1,7 +1,9 @@
 // Draws the triangle picture and the hamburger icon of triangle30 and writes them as image files:
 //   draw_images OUTPUT_DIR  ->  triangle.jpg (326 x 149, baseline JPEG, 96 dpi),
 //                               triangle@2x.jpg (the same drawn twice as fine, for high-DPI
-//                               screens), triangle30.png (32 x 32, 256 colours), triangle30.ico
+//                               screens), triangle30.png (32 x 32, 256 colours), and
+//                               triangle30.ico (the same 256-colour image, for Windows)
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -11,6 +13,9 @@
 #include <QPointF>
 #include <cmath>
 #include <cstdio>
+#include <limits>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -117,6 +122,120 @@ QImage DrawIcon() {
     return image;
 }
 
+// The icon in 256 colours with a palette made for it: fully transparent or opaque pixels only,
+// and the image's own colours, the two nearest merged (weighted by how often each occurs)
+// until 255 remain beside the transparent one.
+QImage Quantize(const QImage& argb) {
+    struct Colour {
+        double r, g, b, weight;
+    };
+    std::vector<Colour> colours;
+    std::map<QRgb, int> count;
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb c = argb.pixel(x, y);
+            if (qAlpha(c) >= 128) {
+                ++count[qRgb(qRed(c), qGreen(c), qBlue(c))];
+            }
+        }
+    }
+    for (const auto& [c, n] : count) {
+        colours.push_back({double(qRed(c)), double(qGreen(c)), double(qBlue(c)), double(n)});
+    }
+    const auto distance = [](const Colour& a, const Colour& b) {
+        return (a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b);
+    };
+    while (colours.size() > 255) {
+        std::size_t bestI = 0, bestJ = 1;
+        double best = std::numeric_limits<double>::max();
+        for (std::size_t i = 0; i < colours.size(); ++i) {
+            for (std::size_t j = i + 1; j < colours.size(); ++j) {
+                const double d = distance(colours[i], colours[j]) * colours[i].weight *
+                                 colours[j].weight / (colours[i].weight + colours[j].weight);
+                if (d < best) {
+                    best = d;
+                    bestI = i;
+                    bestJ = j;
+                }
+            }
+        }
+        Colour& a = colours[bestI];
+        const Colour& b = colours[bestJ];
+        const double w = a.weight + b.weight;
+        a = {(a.r * a.weight + b.r * b.weight) / w, (a.g * a.weight + b.g * b.weight) / w,
+             (a.b * a.weight + b.b * b.weight) / w, w};
+        colours.erase(colours.begin() + static_cast<std::ptrdiff_t>(bestJ));
+    }
+    QList<QRgb> table{qRgba(0, 0, 0, 0)};
+    for (const Colour& c : colours) {
+        table.push_back(qRgb(qRound(c.r), qRound(c.g), qRound(c.b)));
+    }
+    QImage indexed(argb.size(), QImage::Format_Indexed8);
+    indexed.setColorTable(table);
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb c = argb.pixel(x, y);
+            int index = 0;
+            if (qAlpha(c) >= 128) {
+                const Colour pixel{double(qRed(c)), double(qGreen(c)), double(qBlue(c)), 1};
+                double best = std::numeric_limits<double>::max();
+                for (int i = 1; i < table.size(); ++i) {
+                    const double d = distance(pixel, colours[std::size_t(i - 1)]);
+                    if (d < best) {
+                        best = d;
+                        index = i;
+                    }
+                }
+            }
+            indexed.setPixel(x, y, uint(index));
+        }
+    }
+    return indexed;
+}
+
+// Writes a 256-colour image as a Windows icon of one 8-bit image, whose palette entry 0 is
+// transparent (Qt's own writer makes every icon 32-bit).
+bool WriteIco(const QImage& indexed, const QString& path) {
+    const int w = indexed.width();
+    const int h = indexed.height();
+    const int maskRow = ((w + 31) / 32) * 4;
+    const int pixelBytes = w * h;
+    const int imageBytes = 40 + 256 * 4 + pixelBytes + maskRow * h;
+    QByteArray out;
+    const auto put16 = [&out](int v) { out.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); };
+    const auto put32 = [&put16](int v) {
+        put16(v & 0xffff);
+        put16((v >> 16) & 0xffff);
+    };
+    put16(0), put16(1), put16(1);                                   // an icon file of one image
+    out.append(char(w)).append(char(h)).append('\0').append('\0');  // 256 colours
+    put16(1), put16(8), put32(imageBytes), put32(22);
+    put32(40), put32(w), put32(2 * h), put16(1), put16(8);  // the bitmap header
+    put32(0), put32(pixelBytes + maskRow * h), put32(0), put32(0), put32(256), put32(0);
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = i < indexed.colorCount() ? indexed.color(i) : 0;
+        out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
+    }
+    for (int y = h - 1; y >= 0; --y) {  // bottom-up
+        out.append(reinterpret_cast<const char*>(indexed.constScanLine(y)), w);
+    }
+    for (int y = h - 1; y >= 0; --y) {
+        QByteArray row(maskRow, '\0');
+        for (int x = 0; x < w; ++x) {
+            if (indexed.pixelIndex(x, y) == 0) {
+                row[x / 8] = char(row[x / 8] | (0x80 >> (x % 8)));
+            }
+        }
+        out.append(row);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+        return false;
+    }
+    return true;
+}
+
 bool Write(const QImage& image, const QString& path, const QByteArray& format, int quality) {
     QImageWriter writer(path, format);
     if (quality >= 0) {
@@ -139,10 +258,10 @@ int main(int argc, char* argv[]) {
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
     const QImage icon = DrawIcon();
-    const QImage icon256 = icon.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QImage icon256 = Quantize(icon);
     const bool ok = Write(DrawTriangle(1), dir + QStringLiteral("/triangle.jpg"), "jpeg", 92) &&
                     Write(DrawTriangle(2), dir + QStringLiteral("/triangle@2x.jpg"), "jpeg", 92) &&
                     Write(icon256, dir + QStringLiteral("/triangle30.png"), "png", -1) &&
-                    Write(icon, dir + QStringLiteral("/triangle30.ico"), "ico", -1);
+                    WriteIco(icon256, dir + QStringLiteral("/triangle30.ico"));
     return ok ? 0 : 1;
 }
