@@ -1,13 +1,9 @@
 // A click on "Изчисли" until the report is in the result box, as Qt Test measures it.
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
-#include "main_form.h"
+#include "window_fixture.h"
 
-class ClickBench : public QObject {
+class ClickBench : public QObject, public WindowFixture {
     Q_OBJECT
 
   private slots:
@@ -21,21 +17,15 @@ class ClickBench : public QObject {
     void calculateClick() {
         QFETCH(int, option);
         QFETCH(QString, input);
-        MainForm form(QStringLiteral(","));
-        form.Form_Load();
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseClick(form.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(option)),
-                          Qt::LeftButton);
-        QTest::keyClicks(form.findChild<QLineEdit*>(QStringLiteral("Text2_0")), input);
-        auto* calculate = form.findChild<QPushButton*>(QStringLiteral("Command1_0"));
-        auto* box = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1_0"));
+        QVERIFY(OpenWindow());
+        QTest::mouseClick(Option(option), Qt::LeftButton);
+        QTest::keyClicks(Input(), input);
         QBENCHMARK {
-            box->clear();
-            QTest::mouseClick(calculate, Qt::LeftButton);
+            ResultBox()->clear();
+            ClickCalculate();
             QCoreApplication::processEvents();  // the box repaints with the report
         }
-        QVERIFY(box->toPlainText().startsWith(QStringLiteral("Катет BC = ")));
+        QVERIFY(ResultBox()->toPlainText().startsWith(QStringLiteral("Катет BC = ")));
     }
 };
 

@@ -3,24 +3,13 @@
 // that rounding leaves the double range).
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "errors.h"
 #include "number_text.h"
-
-namespace {
-
-// The double rounded to 15 significant digits, by the C library.
-double RoundedToFifteenDigits(double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    return std::strtod(buf, nullptr);
-}
-
-}  // namespace
+#include "reference_number.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < sizeof(double)) {
@@ -66,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // Near the largest double the rounded value lies beyond the double range, and reading the
     // text back is the overflow that the input box reports for it.
-    const double rounded = value == 0 ? 0.0 : RoundedToFifteenDigits(value);
+    const double rounded = value == 0 ? 0.0 : triangle30::test::RoundedToFifteenDigits(value);
     try {
         if (triangle30::ParseNumber(text) != rounded) {
             std::abort();

@@ -11,7 +11,7 @@ clang-format --dry-run -Werror $sources
 echo "clang-format: clean"
 
 # The fuzz targets and benchmarks are not in build/'s compile commands; cppcheck reads them.
-run-clang-tidy-14 -p build -quiet "$PWD/(core|cli|ui|tests)/.*\.cpp$" >build/clang-tidy.log 2>&1 || {
+run-clang-tidy -p build -quiet "$PWD/(core|cli|ui|tests)/.*\.cpp$" >build/clang-tidy.log 2>&1 || {
     grep -E "(warning|error):" build/clang-tidy.log || tail -n 20 build/clang-tidy.log
     echo "clang-tidy: findings above"
     exit 1

@@ -21,7 +21,7 @@ elif [ "${1:-}" = "test" ]; then
     packages+=("${windows[@]}"
         libgtest-dev libgmock-dev libbenchmark-dev x11-utils bc libx11-dev
         desktop-file-utils appstream file
-        clang libclang-rt-14-dev clang-format clang-tidy cppcheck
+        clang libclang-rt-dev clang-format clang-tidy cppcheck
     )
 fi
 

@@ -14,8 +14,8 @@
 #include <QTest>
 #include <array>
 
-#include "quiet_offscreen.h"
 #include "report.h"
+#include "window_fixture.h"
 #include "window_texts.h"
 
 namespace {
@@ -35,51 +35,17 @@ const QString kLegBcOne = Report({"Катет BC = 1", "Катет AC = 1,732050
 
 }  // namespace
 
-class MainFormTest : public QObject {
+class MainFormTest : public QObject, public WindowFixture {
     Q_OBJECT
 
   private:
-    std::unique_ptr<MainForm> form_;
-
-    template <typename T>
-    T* Control(const char* name) const {
-        T* widget = form_->findChild<T*>(QLatin1String(name));
-        if (widget == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return widget;
-    }
-    QPlainTextEdit* ResultBox() const { return Control<QPlainTextEdit>("Text1_0"); }
-    QLineEdit* Input() const { return Control<QLineEdit>("Text2_0"); }
-    QRadioButton* Option(int i) const {
-        return Control<QRadioButton>(("Option1_" + std::to_string(i)).c_str());
-    }
-    void ClickCalculate() const {
-        QTest::mouseClick(Control<QPushButton>("Command1_0"), Qt::LeftButton);
-    }
-    void ClickClear() const {
-        QTest::mouseClick(Control<QPushButton>("Command1_1"), Qt::LeftButton);
-    }
     void Type(const QString& text) const { QTest::keyClicks(Input(), text); }
-    QMessageBox* OpenMessage() const {
-        for (QMessageBox* box : form_->findChildren<QMessageBox*>()) {
-            if (box->isVisible()) {
-                return box;
-            }
-        }
-        return nullptr;
-    }
 
   private slots:
     void initTestCase() { QuietOffscreenSizeHints(); }
 
-    void init() {
-        form_ = std::make_unique<MainForm>(QStringLiteral(","));
-        form_->Form_Load();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-    }
-    void cleanup() { form_.reset(); }
+    void init() { QVERIFY(OpenWindow()); }
+    void cleanup() { CloseWindow(); }
 
     // --- layout ---
 
@@ -150,8 +116,8 @@ class MainFormTest : public QObject {
                 // The face shows exactly that colour, flat, whatever the platform's style:
                 // beside the caption, at the top and at the bottom alike.
                 const QImage image = widget->grab().toImage();
-                for (const int y : {image.height() / 4, image.height() / 2,
-                                    image.height() * 3 / 4}) {
+                for (const int y :
+                     {image.height() / 4, image.height() / 2, image.height() * 3 / 4}) {
                     QCOMPARE(image.pixelColor(image.width() / 10, y), background);
                 }
             }
@@ -194,12 +160,13 @@ class MainFormTest : public QObject {
     }
 
     void drawingAndIconAreCompiledIn() {
-        const QPixmap drawing = Control<QLabel>("Picture1_0")->pixmap();
+        const QPixmap drawing = Control<QLabel>(QStringLiteral("Picture1_0"))->pixmap();
         QCOMPARE(drawing.deviceIndependentSize().toSize(), QSize(326, 149));
         // Scaled screens get the drawing made twice as fine, not the plain one enlarged.
         QCOMPARE(drawing.size(),
                  form_->devicePixelRatioF() > 1 ? QSize(652, 298) : QSize(326, 149));
-        QCOMPARE(Control<QLabel>("Picture1_0")->contentsRect().size(), QSize(326, 149));
+        QCOMPARE(Control<QLabel>(QStringLiteral("Picture1_0"))->contentsRect().size(),
+                 QSize(326, 149));
         const QImage icon(QStringLiteral(":/triangle30/triangle30.png"));
         QCOMPARE(icon.size(), QSize(32, 32));
         QCOMPARE(icon.format(), QImage::Format_Indexed8);
@@ -240,9 +207,15 @@ class MainFormTest : public QObject {
         QCOMPARE(fresh.GivenIndex, -1);
 
         QCOMPARE(form_->GivenIndex, -1);
-        QCOMPARE(ResultBox()->toPlainText(),
-                 FromUtf8(triangle30::ToLineFeeds(triangle30::ui::kTaskText)));
-        QCOMPARE(ResultBox()->document()->blockCount(), 17);  // 16 lines and the empty last one
+        // The task's sixteen lines, each ended, so an empty seventeenth.
+        const QStringList task = ResultBox()->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(task.size(), 17);
+        QCOMPARE(task[0],
+                 "Да се състави проект реализиращ междупредметна връзка Математика и "
+                 "Информатика.");
+        QCOMPARE(task[2], " височина CH;");
+        QCOMPARE(task[11], " ъглополовяща (бисектриса) CL;");
+        QCOMPARE(task[15], "б) Изчисти - изтрива въведените данни и изчислените резултати.");
         QVERIFY(Input()->text().isEmpty());
         for (int i = 0; i < 7; ++i) {
             QVERIFY(!Option(i)->isChecked());

@@ -13,9 +13,9 @@
 
 #include "errors.h"
 #include "main_form.h"
-#include "quiet_offscreen.h"
 #include "report.h"
 #include "report_shape.h"
+#include "window_fixture.h"
 #include "window_texts.h"
 
 namespace {
@@ -49,11 +49,10 @@ const QStringList kPasted = {
 
 }  // namespace
 
-class MonkeyTest : public QObject {
+class MonkeyTest : public QObject, public WindowFixture {
     Q_OBJECT
 
   private:
-    std::unique_ptr<MainForm> form_;
     std::mt19937 random_{kSeed};
     QString expectedInput_;
     std::int16_t expectedIndex_ = -1;
@@ -61,15 +60,6 @@ class MonkeyTest : public QObject {
     int calculations_ = 0;
     int messagesAnswered_ = 0;
 
-    template <typename T>
-    T* Control(const QString& name) const {
-        return form_->findChild<T*>(name);
-    }
-    QLineEdit* Input() const { return Control<QLineEdit>(QStringLiteral("Text2_0")); }
-    QPlainTextEdit* Box() const { return Control<QPlainTextEdit>(QStringLiteral("Text1_0")); }
-    std::string BoxText() const {
-        return triangle30::ToBoxLineEnds(Box()->toPlainText().toStdString());
-    }
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random_); }
 
     // Types `text` key by key; letters beyond ASCII come as key events that carry their text.
@@ -134,12 +124,11 @@ class MonkeyTest : public QObject {
         const int action = Pick(100);
         if (action < 15) {
             const int i = Pick(7);
-            QTest::mouseClick(Control<QRadioButton>(QStringLiteral("Option1_%1").arg(i)),
-                              Qt::LeftButton);
+            QTest::mouseClick(Option(i), Qt::LeftButton);
             expectedIndex_ = static_cast<std::int16_t>(i);
         } else if (action < 20) {
             const int i = Pick(7);
-            auto* option = Control<QRadioButton>(QStringLiteral("Option1_%1").arg(i));
+            auto* option = Option(i);
             option->setFocus();
             QTest::keyClick(option, Qt::Key_Space);
             expectedIndex_ = static_cast<std::int16_t>(i);
@@ -160,16 +149,13 @@ class MonkeyTest : public QObject {
         } else if (action < 75) {
             Calculate([this] { QTest::keyClick(Input(), Qt::Key_Return); });
         } else if (action < 93) {
-            Calculate([this] {
-                QTest::mouseClick(Control<QPushButton>(QStringLiteral("Command1_0")),
-                                  Qt::LeftButton);
-            });
+            Calculate([this] { ClickCalculate(); });
         } else {
-            QTest::mouseClick(Control<QPushButton>(QStringLiteral("Command1_1")), Qt::LeftButton);
+            ClickClear();
             expectedIndex_ = -1;
             expectedInput_.clear();
             lastCalculationFailed_ = false;
-            QVERIFY(Box()->toPlainText().isEmpty());
+            QVERIFY(ResultBox()->toPlainText().isEmpty());
         }
         QVERIFY(!AnswerMessages());  // only calculations open messages
     }
@@ -179,8 +165,7 @@ class MonkeyTest : public QObject {
         QVERIFY2(form_->isVisible(), where);
         QVERIFY2(form_->GivenIndex == expectedIndex_, where);
         for (int i = 0; i < 7; ++i) {
-            const bool checked =
-                Control<QRadioButton>(QStringLiteral("Option1_%1").arg(i))->isChecked();
+            const bool checked = Option(i)->isChecked();
             QVERIFY2(checked == (i == expectedIndex_), where);
         }
         QVERIFY2(Input()->text() == expectedInput_, where);
@@ -195,10 +180,7 @@ class MonkeyTest : public QObject {
     void initTestCase() { QuietOffscreenSizeHints(); }
 
     void tenThousandRandomActions() {
-        form_ = std::make_unique<MainForm>(QStringLiteral(","));
-        form_->Form_Load();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QVERIFY(OpenWindow());
         for (int step = 1; step <= kActions; ++step) {
             RandomAction();
             if (QTest::currentTestFailed()) {

@@ -173,16 +173,6 @@ TEST(FormatNumber, RejectsInfinityAndNaN) {
     EXPECT_THROW(FormatNumber(std::nan(""), ","), DomainError);
 }
 
-// The double rounded to 15 significant digits, as a reference.
-double RoundedToFifteenDigits(double value) {
-    std::array<char, 40> buf{};
-    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                   std::chars_format::scientific, 14);
-    double rounded = 0;
-    std::from_chars(buf.data(), end.ptr, rounded);
-    return rounded;
-}
-
 // For random bit patterns the text has at most 15 significant digits, no inf or nan, and reads
 // back as the double rounded to 15 digits.
 TEST(FormatNumber, RoundTripsRandomDoubles) {
@@ -201,7 +191,8 @@ TEST(FormatNumber, RoundTripsRandomDoubles) {
         std::erase_if(digits, [](char c) { return c == '-' || c == '.'; });
         digits.erase(0, digits.find_first_not_of('0'));
         ASSERT_LE(digits.size(), 15U) << text;
-        ASSERT_EQ(ParseNumber(text), value == 0 ? 0.0 : RoundedToFifteenDigits(value)) << text;
+        ASSERT_EQ(ParseNumber(text), value == 0 ? 0.0 : test::RoundedToFifteenDigits(value))
+            << text;
     }
 }
 

@@ -3,12 +3,22 @@
 // with the C library's strtod.
 #pragma once
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace triangle30::test {
+
+// The double rounded to 15 significant digits, by the C library; infinite where the rounding
+// leaves the double range.
+inline double RoundedToFifteenDigits(double value) {
+    std::array<char, 64> buf{};
+    std::snprintf(buf.data(), buf.size(), "%.14e", value);
+    return std::strtod(buf.data(), nullptr);
+}
 
 struct ReferenceNumber {
     bool overflow = false;

@@ -249,14 +249,6 @@ INSTANTIATE_TEST_SUITE_P(
                     FailureCase{"SquareOfNegativeOverflow", 0, "-1E+200", true, 5}),
     test::RowName());
 
-TEST(Calculate, SquareOverflowKeepsTheFirstFiveLines) {
-    StringResultBox box;
-    EXPECT_THROW(Calculate(0, "1E+200", box, ","), OverflowError);
-    EXPECT_EQ(box.GetText(),
-              "Катет BC = 1E+200\r\nКатет AC = 1,73205080756888E+200\r\nХипотенуза AB = 2E+200\r\n"
-              "Изчислен периметър P = 4,73205080756888E+200\r\nПроверка с теорема на Питагор:\r\n");
-}
-
 struct LineEndCase : test::NamedRow {
     std::string box;
     std::string lineFeeds;
@@ -281,20 +273,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, LineEnds,
 TEST(LineEnds, LeaveLoneCarriageReturnsAndExistingPairs) {
     EXPECT_EQ(ToLineFeeds("a\rb\r"), "a\rb\r");
     EXPECT_EQ(ToBoxLineEnds("a\r\nb\n"), "a\r\nb\r\n");
-}
-
-TEST(ReportLinesIn, RejectsWhatIsNoReport) {
-    const std::string whole = Report(0, "1", ",");
-    EXPECT_EQ(test::ReportLinesIn(whole, ","), 6);
-    EXPECT_EQ(test::ReportLinesIn(whole + "\r\n", ","), -1);
-    EXPECT_EQ(test::ReportLinesIn(whole.substr(0, whole.size() - 1), ","), -1);
-    EXPECT_EQ(test::ReportLinesIn(whole.substr(0, 5), ","), -1);
-    EXPECT_EQ(test::ReportLinesIn("Катет BC = 1\r\n", ","), 1);
-    EXPECT_EQ(test::ReportLinesIn("Катет BC = 1", ","), -1);
-    EXPECT_EQ(test::ReportLinesIn("Катет BC = inf\r\n", ","), -1);
-    EXPECT_EQ(test::ReportLinesIn("Катет BC = 1.5\r\n", ","), -1);
-    EXPECT_EQ(test::ReportLinesIn("Катет AC = 1\r\n", ","), -1);
-    EXPECT_EQ(test::ReportLinesIn("", ","), 0);
 }
 
 // Random sizes of every kind never put inf or nan into a report.
