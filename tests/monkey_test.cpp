@@ -12,6 +12,7 @@
 #include <random>
 
 #include "errors.h"
+#include "layout.h"
 #include "main_form.h"
 #include "report.h"
 #include "report_shape.h"
@@ -72,13 +73,13 @@ class MonkeyTest : public QObject, public WindowFixture {
                                     Qt::NoModifier);
             }
         }
-        expectedInput_ += text;
+        expectedInput_ = (expectedInput_ + text).left(triangle30::ui::kInputMaxLength);
     }
 
     void Paste(const QString& text) {
         QApplication::clipboard()->setText(text);
         QTest::keyClick(Input(), Qt::Key_V, Qt::ControlModifier);
-        expectedInput_ += text;
+        expectedInput_ = (expectedInput_ + text).left(triangle30::ui::kInputMaxLength);
     }
 
     // Calculates as the window must: the same core call on the expected state.
@@ -145,7 +146,7 @@ class MonkeyTest : public QObject, public WindowFixture {
             ClearInput();
         } else if (action < 65) {
             QTest::keyClick(Input(), Qt::Key_Comma, Qt::KeypadModifier);
-            expectedInput_ += QLatin1Char('.');
+            expectedInput_ = (expectedInput_ + '.').left(triangle30::ui::kInputMaxLength);
         } else if (action < 75) {
             Calculate([this] { QTest::keyClick(Input(), Qt::Key_Return); });
         } else if (action < 93) {

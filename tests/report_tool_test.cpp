@@ -54,6 +54,8 @@ class ReportToolTest : public QObject {
             << QStringList{"AC", "2.5"} << "bg_BG.UTF-8" << kLegAcReport;
         QTest::newRow("name in any case")
             << QStringList{"ac", "2.5"} << "bg_BG.UTF-8" << kLegAcReport;
+        QTest::newRow("name in Cyrillic look-alikes")
+            << QStringList{"АС", "2.5"} << "bg_BG.UTF-8" << kLegAcReport;
         QTest::newRow("text with blanks is one argument")
             << QStringList{"S", " 1 0 "} << "C"
             << QByteArray(
@@ -135,6 +137,9 @@ class ReportToolTest : public QObject {
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("Употреба: triangle30-report"));
         QVERIFY(run.out.contains("--exact"));
+        const Run version = RunTool({QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QVERIFY(version.out.startsWith("triangle30-report 1."));
     }
 
     void readsAVeryLongArgument() {

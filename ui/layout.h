@@ -39,6 +39,12 @@ inline constexpr std::string_view kFontFamily = "Times New Roman";
 // Metric-compatible with Times New Roman and with Cyrillic, where that font is missing.
 inline constexpr std::string_view kFallbackFontFamily = "Liberation Serif";
 
+// The longest input, in UTF-16 units; a longer paste is cut, and the student told. A double
+// needs at most 17 significant digits, and 767 to be written out exactly: a thousand hold any
+// number a student types or pastes, blanks included, while an undo history of a thousand
+// steps costs next to nothing (a megabyte paste once took the window to 400 MB).
+inline constexpr int kInputMaxLength = 1000;
+
 inline constexpr Rgb kLabelColour{255, 192, 128};
 inline constexpr std::string_view kTitle =
     "Периметър на правоъгълен триъгълник с остър ъгъл 30 градуса";

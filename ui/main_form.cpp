@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOption>
-#include <limits>
+#include <QToolTip>
 
 #include "errors.h"
 #include "layout.h"
@@ -55,6 +55,15 @@ class ColouredButton final : public QPushButton {
     using QPushButton::QPushButton;
 
   protected:
+    // Enter presses the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent* /*event*/) override {
         QPainter painter(this);
         const bool sunken = isDown();
@@ -193,9 +202,15 @@ QWidget* MainForm::MakeControl(const ControlLayout& row) {
         }
         case ControlKind::Input: {
             auto* input = new QLineEdit(this);
-            input->setMaxLength(std::numeric_limits<int>::max());
+            input->setMaxLength(triangle30::ui::kInputMaxLength);
             input->setToolTip(FromUtf8(triangle30::ui::kInputHint));
             input->installEventFilter(this);
+            connect(input, &QLineEdit::inputRejected, input, [input] {
+                QToolTip::showText(
+                    input->mapToGlobal(QPoint(0, input->height())),
+                    FromUtf8(triangle30::ui::kInputCut).arg(triangle30::ui::kInputMaxLength),
+                    input);
+            });
             connect(input, &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
             return Text2.at(index) = input;
         }
@@ -231,7 +246,7 @@ void MainForm::ResetInputs() {
     }
     option1Group_->setExclusive(true);
     GivenIndex = -1;
-    Text2[0]->clear();
+    Text2[0]->setText(QString());  // unlike clear(), leaves nothing to undo
 }
 
 void MainForm::Option1_Click(int index) {
@@ -259,6 +274,19 @@ void MainForm::ShowCalculationError(const char* message) {
                                 QString::fromUtf8(message), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+void MainForm::changeEvent(QEvent* event) {
+    // While a message is open, the keyboard belongs to it, even when the student clicks the
+    // window behind it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        for (QMessageBox* box : findChildren<QMessageBox*>()) {
+            if (box->isVisible()) {
+                box->activateWindow();
+            }
+        }
+    }
+    QWidget::changeEvent(event);
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -45,6 +45,7 @@ class MainForm : public QWidget {
     QWidget* MakeControl(const triangle30::ui::ControlLayout& row);
     QFrame* Frame();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     std::array<QPushButton*, 2> Command1{};
     std::array<QRadioButton*, triangle30::kGivenKindCount> Option1{};

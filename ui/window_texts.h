@@ -54,6 +54,9 @@ inline constexpr std::array<std::string_view, kGivenKindCount> kSolutionFormulas
 inline constexpr std::string_view kInputHint =
     "Въведете размера на избраното количество. Дробната част се пише с точка, например 2.5";
 
+// Shown at the input when a paste was longer than the input takes.
+inline constexpr std::string_view kInputCut = "Въведеният текст е съкратен до %1 знака.";
+
 inline constexpr std::string_view kErrorTitle = "Грешка при изчислението";
 
 }  // namespace triangle30::ui
