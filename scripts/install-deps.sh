@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    fonts-liberation2
+    fonts-liberation2 qt6-translations-l10n
 )
 windows=(
     g++-mingw-w64-x86-64-posix googletest dpkg-dev nsis
@@ -20,7 +20,7 @@ if [ "${1:-}" = "windows" ]; then
 elif [ "${1:-}" = "test" ]; then
     packages+=("${windows[@]}"
         libgtest-dev libgmock-dev libbenchmark-dev x11-utils bc libx11-dev
-        desktop-file-utils appstream file
+        desktop-file-utils appstream file lintian man-db
         clang libclang-rt-dev clang-format clang-tidy cppcheck
     )
 fi

@@ -2,7 +2,8 @@
 //   draw_images OUTPUT_DIR  ->  triangle.jpg (326 x 149, baseline JPEG, 96 dpi),
 //                               triangle@2x.jpg (the same drawn twice as fine, for high-DPI
 //                               screens), triangle30.png (32 x 32, 256 colours), and
-//                               triangle30.ico (the same 256-colour image, for Windows)
+//                               triangle30.ico (the same 256-colour image, for Windows),
+//                               icons/triangle30-N.png (N = 48, 64, 128, 256: for menus and docks)
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -81,11 +82,13 @@ QImage DrawTriangle(int scale) {
 }
 
 // A hamburger: bun with sesame seeds, lettuce, cheese, patty and the bottom bun.
-QImage DrawIcon() {
-    QImage image(32, 32, QImage::Format_ARGB32);
+// The hamburger, drawn on a 32 x 32 grid and scaled to `size` pixels square.
+QImage DrawIcon(int size = 32) {
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 32.0, size / 32.0);
     const QColor bun(222, 152, 62), bunEdge(150, 90, 30);
     p.setPen(QPen(bunEdge, 1));
     p.setBrush(bun);
@@ -263,5 +266,11 @@ int main(int argc, char* argv[]) {
                     Write(DrawTriangle(2), dir + QStringLiteral("/triangle@2x.jpg"), "jpeg", 92) &&
                     Write(icon256, dir + QStringLiteral("/triangle30.png"), "png", -1) &&
                     WriteIco(icon256, dir + QStringLiteral("/triangle30.ico"));
-    return ok ? 0 : 1;
+    bool sizesOk = true;
+    for (const int size : {48, 64, 128, 256}) {
+        sizesOk =
+            sizesOk && Write(DrawIcon(size),
+                             dir + QStringLiteral("/icons/triangle30-%1.png").arg(size), "png", -1);
+    }
+    return ok && sizesOk ? 0 : 1;
 }
