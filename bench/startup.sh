@@ -2,10 +2,12 @@
 # Start-up time (exec until the window is mapped and painted) and peak resident memory of
 # triangle30 against a bare Qt window of the same size, and against that window showing one
 # line of text, under Xvfb; medians over RUNS runs.
-#   bench/startup.sh [RUNS]        (default 21; needs a build with -DTRIANGLE30_BENCHMARKS=ON)
+#   bench/startup.sh [RUNS] [OTHER]   (default 21; needs a build with -DTRIANGLE30_BENCHMARKS=ON)
+# OTHER, another build of triangle30 (an earlier one, say), is measured in the same run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-21}"
+other="${2:-}"
 bin=build/bench
 
 source scripts/xvfb-lib.sh
@@ -28,6 +30,9 @@ measure() {  # name command...: the medians of start-up ms and peak KiB
 read -r _ app_ms app_kb < <(measure triangle30 build/ui/triangle30)
 read -r _ bare_ms bare_kb < <(measure bare "$bin/bare_window")
 read -r _ text_ms text_kb < <(measure text "$bin/bare_window" --text)
+if [ -n "$other" ]; then
+    read -r _ other_ms other_kb < <(measure other "$other")
+fi
 
 ratio() { echo "scale=2; $1 / $2" | bc; }
 printf '%-22s %13s %15s %13s %13s\n' "" "start-up, ms" "peak RSS, KiB" "time ratio" "memory ratio"
@@ -36,4 +41,8 @@ printf '%-22s %13s %15s %13s %13s\n' "bare window" "$bare_ms" "$bare_kb" \
     "$(ratio "$app_ms" "$bare_ms")" "$(ratio "$app_kb" "$bare_kb")"
 printf '%-22s %13s %15s %13s %13s\n' "bare window with text" "$text_ms" "$text_kb" \
     "$(ratio "$app_ms" "$text_ms")" "$(ratio "$app_kb" "$text_kb")"
+if [ -n "$other" ]; then
+    printf '%-22s %13s %15s %13s %13s\n' "$other" "$other_ms" "$other_kb" \
+        "$(ratio "$app_ms" "$other_ms")" "$(ratio "$app_kb" "$other_kb")"
+fi
 echo "($runs runs each, medians; $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs))"

@@ -35,7 +35,7 @@ options=(
     -DINPUT_opengl=no -DFEATURE_vulkan=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF
     -DFEATURE_dbus=OFF -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
     -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_sessionmanager=OFF
-    -DFEATURE_androiddeployqt=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_androiddeployqt=OFF
     # Debian's source leaves out the Wacom tablet headers.
     -DFEATURE_tabletevent=OFF
 )

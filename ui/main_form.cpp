@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QIcon>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,11 +101,19 @@ void SetBackground(QWidget* widget, const Rgb& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// A compiled-in image in the named format. Qt otherwise asks every image plugin it has whether
+// it reads that format too, and loads each (gif, ico, ...) to ask.
+QImage ReadImage(std::string_view path, const char* format) {
+    QImageReader reader(FromUtf8(path), format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 // The drawing for a screen of `pixelRatio` device pixels to a pixel of the layout.
 QPixmap Drawing(qreal pixelRatio) {
     const bool fine = pixelRatio > 1;
-    QPixmap drawing(
-        FromUtf8(fine ? triangle30::ui::kFineDrawingPath : triangle30::ui::kDrawingPath));
+    QPixmap drawing = QPixmap::fromImage(
+        ReadImage(fine ? triangle30::ui::kFineDrawingPath : triangle30::ui::kDrawingPath, "jpeg"));
     drawing.setDevicePixelRatio(fine ? 2 : 1);
     return drawing;
 }
@@ -150,7 +159,7 @@ MainForm::MainForm(const QString& decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(decimalSeparator.toStdString()) {
     setWindowTitle(FromUtf8(triangle30::ui::kWebAddress) + QLatin1Char(' ') +
                    FromUtf8(triangle30::ui::kCaptionText));
-    setWindowIcon(QIcon(FromUtf8(triangle30::ui::kIconPath)));  // its messages' icon too
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(triangle30::ui::kIconPath, "png"))));
     setFixedSize(triangle30::ui::kClientWidth, triangle30::ui::kClientHeight);
     setFont(WindowFont());
     SetBackground(this, triangle30::ui::kWindowBackground);
