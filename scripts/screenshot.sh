@@ -9,7 +9,10 @@ binary="${TRIANGLE30:-build/ui/triangle30}"
 
 source scripts/xvfb-lib.sh
 start_xvfb
-LANG=bg_BG.UTF-8 QT_SCALE_FACTOR="$scale" "$binary" &
+# LC_ALL too: Wine takes the regional settings from it. TRIANGLE30 may be a command of several
+# words, such as "/usr/lib/wine/wine64 build-win64/triangle30.exe".
+# shellcheck disable=SC2086
+LANG=bg_BG.UTF-8 LC_ALL=bg_BG.UTF-8 QT_SCALE_FACTOR="$scale" $binary &
 app=$!
 wid=$(find_window "$app")
 sleep 0.3

@@ -29,7 +29,7 @@ void StartUpMessages(QtMsgType type, const QMessageLogContext& context, const QS
 }
 
 // --help and --version, answered on the console before any window or display.
-bool AnswersCommandLine(int argc, char* argv[]) {
+bool AnswersCommandLine(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version") {
