@@ -11,7 +11,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # One self-contained .exe: no MinGW runtime DLLs to find under Wine or on a Windows machine.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# Tests run under Wine, through a wrapper that hands their output to CTest.
 find_program(WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(WINE64)
-    set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE64})
+    set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
 endif()

@@ -96,13 +96,11 @@ std::string FormatNumber(double value, std::string_view decimalSeparator) {
     // 15 or below -4, with a sign and at least two exponent digits. Only the exponent letter
     // and the separator differ.
     std::array<char, 32> buffer{};
-    char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::general, 15)
-                          .ptr;
-    std::string text(buffer.data(), end);
-    if (const std::size_t e = text.find('e'); e != std::string::npos) {
-        text[e] = 'E';
-    }
+    char* const begin = buffer.data();
+    char* const end =
+        std::to_chars(begin, begin + buffer.size(), value, std::chars_format::general, 15).ptr;
+    std::replace(begin, end, 'e', 'E');
+    std::string text(begin, end);
     if (const std::size_t point = text.find('.'); point != std::string::npos) {
         text.replace(point, 1, decimalSeparator);
     }

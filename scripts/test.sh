@@ -2,8 +2,11 @@
 # Builds triangle30 and runs every test:
 #   1. the normal build's tests (build/): core, console tool, window, monkey test, Xvfb test;
 #   2. static analysis: clang-format, clang-tidy and cppcheck report nothing;
-#   3. the Debian package: built, installed with apt-get, the installed program checked;
-#   4. the core's tests cross-compiled for Windows and run under Wine (build-windows/);
+#   3. the Debian package: built, checked by lintian, installed with apt-get, the installed
+#      program checked;
+#   4. the Windows programs (build-win64/, against a static Qt for Windows built once per
+#      machine): their tests under Wine, the zip and the installer, installed, driven and
+#      uninstalled under Wine;
 #   5. each fuzz target for FUZZ_SECONDS (default 60) seconds (build-fuzz/);
 #   6. all the tests again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/).
 #   scripts/test.sh --quick   runs step 1 only

@@ -7,8 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows
 qt=$(scripts/windows-qt.sh)
+toolchain="$qt/lib/cmake/Qt6/qt.toolchain.cmake"
+# A build against another Qt (an older cache) starts afresh.
+if ! grep -qx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" build-win64/CMakeCache.txt 2>/dev/null; then
+    rm -rf build-win64
+fi
 cmake -S . -B build-win64 -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DTRIANGLE30_WERROR=ON -DBUILD_TESTING=ON \
     -DTRIANGLE30_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
