@@ -13,6 +13,9 @@ start_xvfb
 # No Mono, Gecko or desktop menu entries: the programs need none of them.
 export WINEPREFIX="$PWD/build-win64/wine" WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+# Bulgarian regional settings, for the whole Wine session: Wine sets the user's settings (the
+# decimal comma) from the locale of the session's first program.
+export LC_ALL=bg_BG.UTF-8
 rm -rf "$WINEPREFIX"
 /usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
 /usr/lib/wine/wineserver -w

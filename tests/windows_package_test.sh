@@ -14,7 +14,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine=/usr/lib/wine/wine64
 export WINEDEBUG=-all
 failures=0
-check() { if "$@"; then echo "ok: ${*: -1}"; else echo "FAIL: $*"; failures=$((failures + 1)); fi; }
+check() { # name command...
+    local name=$1
+    shift
+    if "$@"; then echo "ok: $name"; else
+        echo "FAIL: $name"
+        failures=$((failures + 1))
+    fi
+}
 check_eq() { # name expected actual
     if [ "$2" == "$3" ]; then echo "ok: $1"; else
         echo "FAIL: $1"
@@ -22,12 +29,16 @@ check_eq() { # name expected actual
         failures=$((failures + 1))
     fi
 }
-# The value of a registry entry, as `reg query` prints it (32-bit view: the installer's).
+# The value of a string entry of a registry key, read from the key exported (in UTF-16, so
+# that Cyrillic comes through whatever the console's code page).
 reg_value() {
-    LC_ALL=C.UTF-8 "$wine" reg query "$1" /v "$2" /reg:32 2>/dev/null | tr -d '\r' |
-        sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+    local file="$unpacked/key.reg"
+    rm -f "$file"
+    "$wine" reg export "$1" "Z:${file//\//\\}" /y >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r' | sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" |
+        sed 's/\\\\/\\/g; s/\\"/"/g'
 }
-reg_key_exists() { "$wine" reg query "$1" /reg:32 >/dev/null 2>&1; }
+reg_key_exists() { "$wine" reg query "$1" >/dev/null 2>&1; }
 
 # The zip: a folder with the two programs and the read-me.
 unpacked=$(mktemp -d)
@@ -35,7 +46,7 @@ trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$zip")
 folder="$unpacked/$(basename "$zip" .zip)"
 check_eq "the zip holds the programs and the read-me" \
-    "README.txt triangle30-report.exe triangle30.exe" "$(ls "$folder" | xargs)"
+    "README.txt triangle30-report.exe triangle30.exe" "$(LC_ALL=C ls "$folder" | xargs)"
 check_eq "the read-me is UTF-8 with a byte order mark, for Notepad" "efbbbf" \
     "$(head -c 3 "$folder/README.txt" | od -An -tx1 | tr -d ' ')"
 report=$(LC_ALL=bg_BG.UTF-8 "$wine" "$folder/triangle30-report.exe" AC 2.5 | tr -d '\r' |
@@ -48,8 +59,8 @@ for exe in triangle30.exe triangle30-report.exe; do
         grep -viE '^(kernel32|user32|gdi32|advapi32|shell32|ole32|oleaut32|comdlg32|imm32|winmm|ws2_32|uxtheme|dwmapi|shlwapi|version|netapi32|userenv|winspool\.drv|setupapi|uuid|rpcrt4|d3d9|d3d11|dxgi|dwrite|msvcrt|authz|mpr|wtsapi32|shcore|api-ms-win-[a-z0-9-]*)\.dll$' ||
         true)
     check_eq "$exe needs no DLL of its own" "" "$dlls"
-    check test -z "$(x86_64-w64-mingw32-objdump -h "$folder/$exe" | grep -E ' \.debug_')" \
-        "$exe is stripped"
+    check "$exe is stripped" \
+        test -z "$(x86_64-w64-mingw32-objdump -h "$folder/$exe" | grep -E ' \.debug_' || true)"
 done
 
 # The installer, silently.
@@ -57,15 +68,15 @@ done
 /usr/lib/wine/wineserver -w
 program_files=$("$wine" winepath -u 'C:\Program Files' 2>/dev/null | tr -d '\r')
 installed="$program_files/triangle30"
-check test -f "$installed/triangle30.exe" "the installer puts triangle30.exe in Program Files"
-check test -f "$installed/triangle30-report.exe" "and triangle30-report.exe beside it"
+check "the installer puts triangle30.exe in Program Files" test -f "$installed/triangle30.exe"
+check "and triangle30-report.exe beside it" test -f "$installed/triangle30-report.exe"
 start_menu=$("$wine" winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' |
     tr -d '\r')
-shortcut="$start_menu/triangle30/Триъгълник 30°.lnk"
-check test -f "$shortcut" "a Start-menu shortcut named «Триъгълник 30°»"
+shortcut="$start_menu/Триъгълник 30°/Триъгълник 30°.lnk"
+check "a Start-menu shortcut named «Триъгълник 30°»" test -f "$shortcut"
 target=$(strings -el "$shortcut" 2>/dev/null | grep -i 'triangle30\.exe' | head -n 1 || true)
 [ -n "$target" ] || target=$(strings "$shortcut" | grep -i 'triangle30\.exe' | head -n 1 || true)
-check test -n "$target" "the shortcut starts triangle30.exe"
+check "the shortcut starts triangle30.exe" test -n "$target"
 
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\triangle30'
 check_eq "installed programs show the name" "Триъгълник 30° (triangle30)" \
@@ -88,14 +99,11 @@ fi
 uninstaller=$(reg_value "$uninstall_key" UninstallString | tr -d '"')
 "$wine" "$uninstaller" /S
 /usr/lib/wine/wineserver -w
-check test ! -e "$installed" "the uninstaller removes the program's folder"
-check test ! -e "$start_menu/triangle30" "and the Start-menu folder"
-check test ! -e "$shortcut" "and the shortcut"
-check reg_key_exists 'HKLM\Software' "(the registry can be read)"
-check test "$(reg_key_exists "$uninstall_key" && echo left)" != left \
-    "and the entry under installed programs"
-check test "$(reg_key_exists 'HKLM\Software\triangle30' && echo left)" != left \
-    "and the program's registry key"
+check "the uninstaller removes the program's folder" test ! -e "$installed"
+check "and the Start-menu folder" test ! -e "$start_menu/Триъгълник 30°"
+check "(the registry can be read)" reg_key_exists 'HKLM\Software'
+check "and the entry under installed programs" test "$(reg_key_exists "$uninstall_key" && echo left)" != left
+check "and the program's registry key" test "$(reg_key_exists 'HKLM\Software\triangle30' && echo left)" != left
 
 if [ "$failures" -ne 0 ]; then
     echo "windows package: $failures checks failed"
