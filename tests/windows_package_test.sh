@@ -53,6 +53,8 @@ report=$(LC_ALL=bg_BG.UTF-8 "$wine" "$folder/triangle30-report.exe" AC 2.5 | tr 
     tail -n 1)
 check_eq "the zip's console tool writes the report with a decimal comma" \
     "2,08333333333333 + 6,25 = 8,33333333333334" "$report"
+check_eq "and takes a Cyrillic argument" "Катет BC = 1" \
+    "$("$wine" "$folder/triangle30-report.exe" ВС 1 | tr -d '\r' | head -n 1)"
 for exe in triangle30.exe triangle30-report.exe; do
     # No DLL beyond those of Windows itself.
     dlls=$(x86_64-w64-mingw32-objdump -p "$folder/$exe" | sed -n 's/^\tDLL Name: //p' |
