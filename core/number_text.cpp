@@ -99,12 +99,20 @@ std::string FormatNumber(double value, std::string_view decimalSeparator) {
     char* const begin = buffer.data();
     char* const end =
         std::to_chars(begin, begin + buffer.size(), value, std::chars_format::general, 15).ptr;
-    std::replace(begin, end, 'e', 'E');
-    std::string text(begin, end);
-    if (const std::size_t point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, decimalSeparator);
+    // The exponent, if any, ends the text: e+XX or e+XXX.
+    for (const std::ptrdiff_t at : {end - begin - 4, end - begin - 5}) {
+        if (at > 0 && begin[at] == 'e') {
+            begin[at] = 'E';
+        }
     }
-    return text;
+    char* const point = std::find(begin, end, '.');
+    if (point == end || decimalSeparator.size() == 1) {
+        if (point != end) {
+            *point = decimalSeparator.front();  // the string is then allocated once
+        }
+        return {begin, end};
+    }
+    return std::string(begin, point).append(decimalSeparator).append(point + 1, end);
 }
 
 }  // namespace triangle30
