@@ -24,7 +24,6 @@ class WindowFixture {
         form_->show();
         return QTest::qWaitForWindowExposed(form_.get());
     }
-    void CloseWindow() { form_.reset(); }
 
     template <typename T>
     T* Control(const QString& name) const {
