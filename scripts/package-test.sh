@@ -40,6 +40,9 @@ start_xvfb
 app=$!
 window=$(find_window "$app")
 check test -n "$window"
+# Docks link the window to its launcher by its class.
+check grep -qx "StartupWMClass=$(xprop -id "$window" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')" \
+    /usr/share/applications/bg.triangle30.Triangle30.desktop
 
 if [ "$failures" -ne 0 ]; then echo "package: $failures checks failed"; exit 1; fi
 echo "package: installed and checked"
