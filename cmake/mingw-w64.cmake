@@ -14,5 +14,5 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Tests run under Wine, through a wrapper that hands their output to CTest.
 find_program(WINE64 NAMES wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
 if(WINE64)
-    set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh)
+    set(CMAKE_CROSSCOMPILING_EMULATOR bash ${CMAKE_CURRENT_LIST_DIR}/wine-run.sh ${WINE64})
 endif()

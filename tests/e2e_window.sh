@@ -5,13 +5,9 @@
 #   e2e_window.sh COMMAND...   the command that starts the program, such as build/ui/triangle30
 #                              or wine64 triangle30.exe
 set -euo pipefail
-failures=0
 
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check_eq() {  # name expected actual
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else fail "$1"; diff <(echo "$2") <(echo "$3") || true; fi
-}
-
+# shellcheck source=check-lib.sh
+source "$(dirname "$0")/check-lib.sh"
 # shellcheck source=../scripts/xvfb-lib.sh
 source "$(dirname "$0")/../scripts/xvfb-lib.sh"
 start_xvfb
@@ -65,7 +61,7 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 check_eq "Enter closes the message, even after a click on the window behind it" "1" "$(xdotool search --onlyvisible --pid "$app" | wc -l)"
-alive && echo "ok: still running after the error" || fail "the program ended after an error"
+check "still running after the error" alive
 check_eq "the earlier report stays after the error" "Катет BC = 0,577350269189626" "$(copy_result_box | head -n 1)"
 
 # "Изчисти": options, input and result box emptied; calculate then does nothing.
@@ -81,7 +77,7 @@ key ctrl+a
 key ctrl+c
 check_eq "the input was emptied by clearing" "1" "$(clipboard)"
 
-alive && echo "ok: still running at the end" || fail "the program ended"
+check "still running at the end" alive
 if [ "$failures" -eq 0 ]; then echo "all checks passed"; exit 0; fi
 echo "$failures checks failed"
 exit 1

@@ -13,22 +13,8 @@ installer=$(realpath "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 wine=/usr/lib/wine/wine64
 export WINEDEBUG=-all
-failures=0
-check() { # name command...
-    local name=$1
-    shift
-    if "$@"; then echo "ok: $name"; else
-        echo "FAIL: $name"
-        failures=$((failures + 1))
-    fi
-}
-check_eq() { # name expected actual
-    if [ "$2" == "$3" ]; then echo "ok: $1"; else
-        echo "FAIL: $1"
-        diff <(echo "$2") <(echo "$3") || true
-        failures=$((failures + 1))
-    fi
-}
+# shellcheck source=check-lib.sh
+source "$here/check-lib.sh"
 # The value of a string entry of a registry key, read from the key exported (in UTF-16, so
 # that Cyrillic comes through whatever the console's code page).
 reg_value() {
@@ -90,12 +76,8 @@ check_eq "and the web address" "https://www.triangle30.bg" \
     "$(reg_value "$uninstall_key" URLInfoAbout)"
 
 # The installed window, driven as on Linux.
-if bash "$here/e2e_window.sh" "$wine" "$installed/triangle30.exe"; then
-    echo "ok: the installed window passes the end-to-end test"
-else
-    echo "FAIL: the installed window"
-    failures=$((failures + 1))
-fi
+check "the installed window passes the end-to-end test" \
+    bash "$here/e2e_window.sh" "$wine" "$installed/triangle30.exe"
 
 # The uninstaller, silently: it copies itself away and returns at once, so wait for Wine.
 uninstaller=$(reg_value "$uninstall_key" UninstallString | tr -d '"')
