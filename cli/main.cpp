@@ -1,5 +1,4 @@
 // triangle30-report: prints the report that the window writes for one quantity and input text.
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -11,6 +10,7 @@
 #include <string_view>
 
 #include "errors.h"
+#include "number_text.h"
 #include "report.h"
 #include "triangle.h"
 
@@ -28,6 +28,16 @@ constexpr int kExitWriteError = 3;
 
 constexpr std::string_view kUsage = "Употреба: triangle30-report [--exact] ВИД [ТЕКСТ]\n";
 
+// What differs between the platforms in the help: where the decimal separator comes from, and
+// the help option that Windows users know.
+#ifdef _WIN32
+#define TRIANGLE30_HELP_OPTIONS "  -h, --help, /? тази помощ\n"
+#define TRIANGLE30_SEPARATOR_SOURCE "регионалните настройки на Windows"
+#else
+#define TRIANGLE30_HELP_OPTIONS "  -h, --help     тази помощ\n"
+#define TRIANGLE30_SEPARATOR_SOURCE "регионалните настройки (LC_ALL, LC_NUMERIC, LANG)"
+#endif
+
 constexpr std::string_view kHelp =
     "Решава правоъгълния триъгълник ABC (прав ъгъл при C, ъгъл 30 градуса при A)\n"
     "и отпечатва отчета, който triangle30 пише в полето за резултата.\n"
@@ -39,27 +49,29 @@ constexpr std::string_view kHelp =
     "             отпечатва нищо\n"
     "  ТЕКСТ      размерът точно както се въвежда в полето (дробна част с точка: 2.5);\n"
     "             без него текстът е празен\n"
-    "  --exact    текстът на полето байт по байт: редове с CR LF, без край на ред накрая\n"
-    "  -h, --help     тази помощ\n"
+    "  --exact    текстът на полето байт по байт: редове с CR LF, без край на ред "
+    "накрая\n" TRIANGLE30_HELP_OPTIONS
     "  -v, --version  версията\n"
     "  --         край на опциите (за ТЕКСТ, който започва с --)\n"
     "\n"
-    "Десетичният знак в отчета е този от регионалните настройки (LC_ALL, LC_NUMERIC, LANG).\n"
+    "Десетичният знак в отчета е този от " TRIANGLE30_SEPARATOR_SOURCE
+    ".\n"
     "Изход: 0 при успех, 1 при грешка в изчислението, 2 при грешна употреба,\n"
     "3 когато изходът не може да бъде записан (например пълен диск).\n";
 
-// Output that remembers whether any write failed, so that lost output is never a success.
-bool writeFailed = false;
+// Whether a write to the standard output failed: lost output is never a success. A lost
+// message on the standard error changes nothing, as there is nowhere left to tell of it.
+bool outputLost = false;
 
 void Write(std::FILE* stream, std::string_view text) {
-    if (std::fwrite(text.data(), 1, text.size(), stream) != text.size()) {
-        writeFailed = true;
+    if (std::fwrite(text.data(), 1, text.size(), stream) != text.size() && stream == stdout) {
+        outputLost = true;
     }
 }
 
 // The exit status once everything is written: `status`, unless the output was lost.
 int Finish(int status) {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || writeFailed) {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || outputLost) {
         Write(stderr,
               "triangle30-report: грешка: изходът не може да бъде записан "
               "(пълен диск или затворен изход)\n");
@@ -78,7 +90,9 @@ int UsageError(std::string_view problem) {
 
 // KIND as a number from -1 to 6 or a quantity's name such as CH, in any case. A Bulgarian
 // keyboard types the letters A, B, C, H and M of a name as their Cyrillic look-alikes.
+// Blanks around it do not count.
 std::optional<std::int16_t> ParseKind(QString arg) {
+    arg = arg.trimmed();
     const QString cyrillic = QStringLiteral("АВСНМЅавснмѕ");
     const QString latin = QStringLiteral("ABCHMSabchms");
     for (qsizetype i = 0; i < cyrillic.size(); ++i) {
@@ -98,24 +112,43 @@ std::optional<std::int16_t> ParseKind(QString arg) {
     return std::nullopt;
 }
 
-// QCommandLineParser takes every argument that starts with a dash for an option, but KIND
-// and TEXT may be negative numbers: only --NAME, -h and -v are options, and everything else
-// (and everything after --) goes behind a -- of its own.
-QStringList OptionsFirst(const QStringList& args) {
-    QStringList options{args.value(0)};
+// The command line, read in one pass: the options anywhere before a --, and every other
+// argument, negative numbers included, in its place.
+struct CommandLine {
+    bool exact = false;
+    bool help = false;
+    bool version = false;
     QStringList positional;
-    bool ended = false;
-    for (const QString& arg : args.mid(1)) {
-        if (!ended && arg == QLatin1String("--")) {
-            ended = true;
-        } else if (!ended && (arg.startsWith(QLatin1String("--")) || arg == QLatin1String("-h") ||
-                              arg == QLatin1String("-v"))) {
-            options << arg;
+    QString unknownOption;  // the first, if any
+};
+
+CommandLine ReadCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    bool optionsEnded = false;
+    for (const QString& arg : arguments.mid(1)) {
+        if (optionsEnded) {
+            line.positional << arg;
+        } else if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (arg == QLatin1String("--exact")) {
+            line.exact = true;
+        } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")
+#ifdef _WIN32
+                   || arg == QLatin1String("/?")
+#endif
+        ) {
+            line.help = true;
+        } else if (arg == QLatin1String("-v") || arg == QLatin1String("--version")) {
+            line.version = true;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            if (line.unknownOption.isEmpty()) {
+                line.unknownOption = arg;
+            }
         } else {
-            positional << arg;
+            line.positional << arg;
         }
     }
-    return options << QStringLiteral("--") << positional;
+    return line;
 }
 
 #ifdef _WIN32
@@ -134,27 +167,21 @@ class ConsoleUtf8 {
 #endif
 
 int Run(const QStringList& arguments) {
-    QCommandLineParser parser;
-    const QCommandLineOption exactOption(QStringLiteral("exact"));
-    parser.addOption(exactOption);
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    if (!parser.parse(OptionsFirst(arguments))) {
-        const QStringList unknown = parser.unknownOptionNames();
-        return UsageError(unknown.isEmpty() ? parser.errorText().toStdString()
-                                            : "непозната опция --" + unknown.front().toStdString());
+    const CommandLine line = ReadCommandLine(arguments);
+    if (!line.unknownOption.isEmpty()) {
+        return UsageError("непозната опция " + line.unknownOption.toStdString());
     }
-    if (parser.isSet(helpOption)) {
+    if (line.help) {
         Write(stdout, kUsage);
         Write(stdout, kHelp);
         return 0;
     }
-    if (parser.isSet(versionOption)) {
+    if (line.version) {
         Write(stdout, "triangle30-report " TRIANGLE30_VERSION "\n");
         return 0;
     }
-    const bool exact = parser.isSet(exactOption);
-    const QStringList positional = parser.positionalArguments();
+    const bool exact = line.exact;
+    const QStringList& positional = line.positional;
     if (positional.isEmpty()) {
         return UsageError("липсва ВИД");
     }
@@ -173,7 +200,8 @@ int Run(const QStringList& arguments) {
         _setmode(_fileno(stdout), _O_BINARY);
     }
 #endif
-    const std::string separator = QLocale::system().decimalPoint().toStdString();
+    const std::string separator =
+        triangle30::ReportDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     triangle30::StringResultBox box;
     try {
         triangle30::Calculate(*kind, positional.value(1).toStdString(), box, separator);
@@ -201,6 +229,5 @@ int main(int argc, char* argv[]) {
     const ConsoleUtf8 console;
 #endif
     const QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral(TRIANGLE30_VERSION));
     return Finish(Run(QCoreApplication::arguments()));
 }

@@ -54,6 +54,29 @@ bool IsBeyondLargest(std::string_view number) {
 
 }  // namespace
 
+std::string ReportDecimalSeparator(std::string_view platformSeparator) {
+    const auto usable = [](std::string_view separator) {
+        if (separator.empty()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < separator.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(separator[i]);
+            const auto next =
+                i + 1 < separator.size() ? static_cast<unsigned char>(separator[i + 1]) : 0;
+            if (byte <= ' ' || byte == 0x7F || IsDigit(separator[i]) ||
+                std::string_view("+-eE").find(separator[i]) != std::string_view::npos ||
+                (byte == 0xC2 && next >= 0x80 && next <= 0xA0)) {  // C1 controls, no-break space
+                return false;
+            }
+        }
+        // The narrow no-break space and the minus sign.
+        return separator.find("\xE2\x80\xAF") == std::string_view::npos &&
+               separator.find("\xE2\x88\x92") == std::string_view::npos;
+    };
+    return usable(platformSeparator) ? std::string(platformSeparator)
+                                     : std::string(1, kInputDecimalPoint);
+}
+
 double ParseNumber(std::string_view text) {
     std::string number;
     number.reserve(text.size());

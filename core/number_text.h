@@ -28,4 +28,12 @@ double ParseNumber(std::string_view text);
 // written as 0. Throws OverflowError for an infinite value and DomainError for NaN.
 std::string FormatNumber(double value, std::string_view decimalSeparator);
 
+// The report's decimal separator for the one the platform's regional settings give (UTF-8):
+// that one, unless it would run into the number or read as part of it, and then the period.
+// It falls back when the separator is empty, or holds a digit, a sign (+, -, U+2212), E or e,
+// a blank (space, no-break spaces) or a control character:
+//   ReportDecimalSeparator(",") == ","      ReportDecimalSeparator("") == "."
+//   ReportDecimalSeparator("5") == "."      ReportDecimalSeparator(" ") == "."
+std::string ReportDecimalSeparator(std::string_view platformSeparator);
+
 }  // namespace triangle30

@@ -201,7 +201,7 @@ class MainFormTest : public QObject, public WindowFixture {
     // --- behaviour ---
 
     void startsWithTheTaskAndNothingChosen() {
-        MainForm fresh(QStringLiteral(","));
+        MainForm fresh(",");
         QCOMPARE(fresh.GivenIndex, 0);
         fresh.Form_Load();
         QCOMPARE(fresh.GivenIndex, -1);

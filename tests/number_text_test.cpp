@@ -167,6 +167,36 @@ TEST(FormatNumber, TheSeparatorComesFromTheCaller) {
     EXPECT_EQ(FormatNumber(100, "~"), "100");
 }
 
+struct SeparatorCase : test::NamedRow {
+    std::string platform;
+    std::string expected;
+};
+
+class ReportDecimalSeparatorTable : public testing::TestWithParam<SeparatorCase> {};
+
+TEST_P(ReportDecimalSeparatorTable, FallsBackToThePeriodWhenUnusable) {
+    EXPECT_EQ(ReportDecimalSeparator(GetParam().platform), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Separators, ReportDecimalSeparatorTable,
+    testing::Values(SeparatorCase{"Comma", ",", ","}, SeparatorCase{"Period", ".", "."},
+                    SeparatorCase{"OddButUsable", "~", "~"},
+                    SeparatorCase{"ArabicSeparator", "\xD9\xAB", "\xD9\xAB"},
+                    SeparatorCase{"TwoCharacters", "::", "::"}, SeparatorCase{"Empty", "", "."},
+                    SeparatorCase{"Digit", "5", "."}, SeparatorCase{"DigitAmongOthers", ",0", "."},
+                    SeparatorCase{"Plus", "+", "."}, SeparatorCase{"Minus", "-", "."},
+                    SeparatorCase{"MinusSign", "\xE2\x88\x92", "."},
+                    SeparatorCase{"CapitalE", "E", "."}, SeparatorCase{"SmallE", "e", "."},
+                    SeparatorCase{"Space", " ", "."},
+                    SeparatorCase{"NoBreakSpace", "\xC2\xA0", "."},
+                    SeparatorCase{"NarrowNoBreakSpace", "\xE2\x80\xAF", "."},
+                    SeparatorCase{"Tab", "\t", "."}, SeparatorCase{"LineFeed", ",\n", "."},
+                    SeparatorCase{"Delete", "\x7F", "."},
+                    SeparatorCase{"C1Control", "\xC2\x85", "."},
+                    SeparatorCase{"Nul", std::string(1, '\0'), "."}),
+    test::RowName());
+
 TEST(FormatNumber, RejectsInfinityAndNaN) {
     EXPECT_THROW(FormatNumber(std::numeric_limits<double>::infinity(), ","), OverflowError);
     EXPECT_THROW(FormatNumber(-std::numeric_limits<double>::infinity(), ","), OverflowError);

@@ -12,8 +12,16 @@ struct Run {
     QByteArray err;
 };
 
-Run RunTool(const QStringList& args, const QString& lang = QStringLiteral("bg_BG.UTF-8")) {
+// Runs the tool; `outFile` and `errFile`, when given, take its output instead of the test.
+Run RunTool(const QStringList& args, const QString& lang = QStringLiteral("bg_BG.UTF-8"),
+            const QString& outFile = {}, const QString& errFile = {}) {
     QProcess process;
+    if (!outFile.isEmpty()) {
+        process.setStandardOutputFile(outFile);
+    }
+    if (!errFile.isEmpty()) {
+        process.setStandardErrorFile(errFile);
+    }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("LC_ALL"));
     env.remove(QStringLiteral("LC_NUMERIC"));
@@ -95,6 +103,18 @@ class ReportToolTest : public QObject {
                    "Катет BC = 1\r\nКатет AC = 1.73205080756888\r\nХипотенуза AB = 2\r\n"
                    "Изчислен периметър P = 4.73205080756888\r\n"
                    "Проверка с теорема на Питагор:\r\n1 + 3 = 4");
+        QTest::newRow("blanks around the kind")
+            << QStringList{" BC\t", "1"} << "C"
+            << QByteArray(
+                   "Катет BC = 1\nКатет AC = 1.73205080756888\nХипотенуза AB = 2\n"
+                   "Изчислен периметър P = 4.73205080756888\nПроверка с теорема на Питагор:\n"
+                   "1 + 3 = 4\n");
+        QTest::newRow("a negative text is not an option")
+            << QStringList{"0", "-1"} << "C"
+            << QByteArray(
+                   "Катет BC = -1\nКатет AC = -1.73205080756888\nХипотенуза AB = -2\n"
+                   "Изчислен периметър P = -4.73205080756888\nПроверка с теорема на Питагор:\n"
+                   "1 + 3 = 4\n");
         QTest::newRow("double dash lets the text start with dashes")
             << QStringList{"--", "0", "--5"} << "C"
             << QByteArray(
@@ -136,6 +156,12 @@ class ReportToolTest : public QObject {
             << QStringList{"XY", "1"} << 2 << QByteArray() << QByteArray("непознат ВИД");
         QTest::newRow("unknown option")
             << QStringList{"--fast", "1"} << 2 << QByteArray() << QByteArray("непозната опция");
+        QTest::newRow("option with a value")
+            << QStringList{"--exact=1", "BC", "1"} << 2 << QByteArray()
+            << QByteArray("непозната опция --exact=1");
+        QTest::newRow("Qt's own help option is unknown")
+            << QStringList{"--help-all"} << 2 << QByteArray()
+            << QByteArray("непозната опция --help-all");
         QTest::newRow("too many arguments")
             << QStringList{"1", "2", "3"} << 2 << QByteArray() << QByteArray("твърде много");
     }
@@ -156,10 +182,47 @@ class ReportToolTest : public QObject {
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("Употреба: triangle30-report"));
         QVERIFY(run.out.contains("--exact"));
+#ifdef Q_OS_WIN
+        // Windows takes the separator from its regional settings, not from variables.
+        QVERIFY(run.out.contains("регионалните настройки на Windows"));
+        QVERIFY(!run.out.contains("LC_ALL"));
+        QCOMPARE(RunTool({QStringLiteral("/?")}).out, run.out);
+#else
+        QVERIFY(run.out.contains("(LC_ALL, LC_NUMERIC, LANG)"));
+#endif
         const Run version = RunTool({QStringLiteral("--version")});
         QCOMPARE(version.exitCode, 0);
         QVERIFY(version.out.startsWith("triangle30-report 1."));
     }
+
+#ifndef Q_OS_WIN
+    // Lost standard output is status 3, whatever the status was to be; a lost standard error
+    // leaves the status as it is.
+    void statusTellsOfLostOutput_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("outFile");
+        QTest::addColumn<QString>("errFile");
+        QTest::addColumn<int>("exitCode");
+
+        const QString full = QStringLiteral("/dev/full");
+        QTest::newRow("report to a full disk") << QStringList{"0", "1"} << full << "" << 3;
+        QTest::newRow("help to a full disk") << QStringList{"--help"} << full << "" << 3;
+        QTest::newRow("error with its lines to a full disk")
+            << QStringList{"0", "1E+200"} << full << "" << 3;
+        QTest::newRow("usage error to a full stderr") << QStringList{"9"} << "" << full << 2;
+        QTest::newRow("calculation error to a full stderr")
+            << QStringList{"6", "-1"} << "" << full << 1;
+        QTest::newRow("report beside a full stderr") << QStringList{"0", "1"} << "" << full << 0;
+    }
+
+    void statusTellsOfLostOutput() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, outFile);
+        QFETCH(QString, errFile);
+        QFETCH(int, exitCode);
+        QCOMPARE(RunTool(args, QStringLiteral("C"), outFile, errFile).exitCode, exitCode);
+    }
+#endif
 
     void readsAVeryLongArgument() {
         const Run run = RunTool({QStringLiteral("2"), QString(100000, QLatin1Char('7'))});

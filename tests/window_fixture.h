@@ -19,7 +19,7 @@ class WindowFixture {
     // Opens a new window, loaded and shown, that writes a decimal comma; false if it never
     // shows.
     bool OpenWindow() {
-        form_ = std::make_unique<MainForm>(QStringLiteral(","));
+        form_ = std::make_unique<MainForm>(",");
         form_->Form_Load();
         form_->show();
         return QTest::qWaitForWindowExposed(form_.get());

@@ -1,11 +1,18 @@
 // triangle30: the window that solves the right triangle with a 30 degree angle.
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "main_form.h"
+#include "number_text.h"
 #include "qt_translation.h"
 
 namespace {
@@ -28,41 +35,77 @@ void StartUpMessages(QtMsgType type, const QMessageLogContext& context, const QS
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-// --help and --version, answered on the console before any window or display.
-bool AnswersCommandLine(int argc, char** argv) {
+#ifdef _WIN32
+// A window program on Windows has no console: the answer comes in a message box. Its title is
+// the program's name in the Start menu.
+#define TRIANGLE30_HELP_OPTIONS "  -h, --help, /?   тази помощ\n"
+#else
+#define TRIANGLE30_HELP_OPTIONS "  -h, --help       тази помощ\n"
+#endif
+
+constexpr std::string_view kHelp =
+    "Употреба: triangle30 [ОПЦИЯ]\n"
+    "Триъгълник 30°: решава правоъгълен триъгълник с остър ъгъл 30 градуса по един\n"
+    "даден размер. Без опция отваря прозореца на програмата.\n"
+    "\n" TRIANGLE30_HELP_OPTIONS "  -v, --version    версията\n";
+
+constexpr std::string_view kVersion = "triangle30 " TRIANGLE30_VERSION "\n";
+
+// Shows `text` the way the platform answers a window program's --help: on the console, or in
+// a message box on Windows. Returns the exit status: 3 when the output was lost.
+int Answer(std::string_view text) {
+#ifdef _WIN32
+    const std::wstring wide =
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdWString();
+    MessageBoxW(nullptr, wide.c_str(), L"Триъгълник 30°", MB_OK | MB_ICONINFORMATION);
+    return 0;
+#else
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
+        constexpr std::string_view kLost =
+            "triangle30: грешка: изходът не може да бъде записан (пълен диск или затворен "
+            "изход)\n";
+        std::fwrite(kLost.data(), 1, kLost.size(), stderr);
+        return 3;
+    }
+    return 0;
+#endif
+}
+
+// The answer to --help or --version, given before any window or display, if one is asked.
+std::optional<std::string_view> CommandLineAnswer(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version") {
-            QCoreApplication core(argc, argv);
-            InstallQtTranslation();
-            QCommandLineParser parser;
-            parser.setApplicationDescription(QStringLiteral(
-                "Триъгълник 30°: решава правоъгълния триъгълник ABC (прав ъгъл при C, ъгъл 30 "
-                "градуса при A) по един даден размер."));
-            parser.addHelpOption();
-            parser.addVersionOption();
-            parser.process(core);  // prints and ends the program
-            return true;
+        if (arg == "-h" || arg == "--help"
+#ifdef _WIN32
+            || arg == "/?"
+#endif
+        ) {
+            return kHelp;
+        }
+        if (arg == "-v" || arg == "--version") {
+            return kVersion;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<std::string_view> answer = CommandLineAnswer(argc, argv)) {
+        return Answer(*answer);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("triangle30"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TRIANGLE30_VERSION));
-    if (AnswersCommandLine(argc, argv)) {
-        return 0;
-    }
     const QtMessageHandler previous = qInstallMessageHandler(StartUpMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
     QGuiApplication::setDesktopFileName(QStringLiteral(TRIANGLE30_APP_ID));
     InstallQtTranslation();
 
-    MainForm form(QLocale::system().decimalPoint());
+    MainForm form(
+        triangle30::ReportDecimalSeparator(QLocale::system().decimalPoint().toStdString()));
     form.Form_Load();
     form.show();
     return QApplication::exec();

@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolTip>
+#include <utility>
 
 #include "errors.h"
 #include "layout.h"
@@ -155,8 +156,8 @@ QFont WindowFont() {
 
 }  // namespace
 
-MainForm::MainForm(const QString& decimalSeparator, QWidget* parent)
-    : QWidget(parent), decimalSeparator_(decimalSeparator.toStdString()) {
+MainForm::MainForm(std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)) {
     setWindowTitle(FromUtf8(triangle30::ui::kWebAddress) + QLatin1Char(' ') +
                    FromUtf8(triangle30::ui::kCaptionText));
     setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(triangle30::ui::kIconPath, "png"))));

@@ -24,8 +24,8 @@ class MainForm : public QWidget {
     Q_OBJECT
 
   public:
-    // `decimalSeparator` is the user's, written in every number of a report.
-    explicit MainForm(const QString& decimalSeparator, QWidget* parent = nullptr);
+    // `decimalSeparator` is the one written in every number of a report.
+    explicit MainForm(std::string decimalSeparator, QWidget* parent = nullptr);
 
     // The load of the window: run once, before the window is first shown.
     void Form_Load();
