@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "build_info.h"
 #include "errors.h"
 #include "number_text.h"
 #include "report.h"
@@ -123,29 +124,32 @@ struct CommandLine {
 };
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
+    const auto is = [](const QString& arg, const char* option) {
+        return arg == QLatin1String(option);
+    };
+#ifdef _WIN32
+    const auto isHelp = [&](const QString& arg) {
+        return is(arg, "-h") || is(arg, "--help") || is(arg, "/?");
+    };
+#else
+    const auto isHelp = [&](const QString& arg) { return is(arg, "-h") || is(arg, "--help"); };
+#endif
     CommandLine line;
     bool optionsEnded = false;
     for (const QString& arg : arguments.mid(1)) {
-        if (optionsEnded) {
+        if (optionsEnded ||
+            !(arg.startsWith(QLatin1String("--")) || isHelp(arg) || is(arg, "-v"))) {
             line.positional << arg;
-        } else if (arg == QLatin1String("--")) {
+        } else if (is(arg, "--")) {
             optionsEnded = true;
-        } else if (arg == QLatin1String("--exact")) {
+        } else if (is(arg, "--exact")) {
             line.exact = true;
-        } else if (arg == QLatin1String("-h") || arg == QLatin1String("--help")
-#ifdef _WIN32
-                   || arg == QLatin1String("/?")
-#endif
-        ) {
+        } else if (isHelp(arg)) {
             line.help = true;
-        } else if (arg == QLatin1String("-v") || arg == QLatin1String("--version")) {
+        } else if (is(arg, "-v") || is(arg, "--version")) {
             line.version = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            if (line.unknownOption.isEmpty()) {
-                line.unknownOption = arg;
-            }
-        } else {
-            line.positional << arg;
+        } else if (line.unknownOption.isEmpty()) {
+            line.unknownOption = arg;
         }
     }
     return line;

@@ -12,6 +12,11 @@
 #include "checked_math.h"
 #include "errors.h"
 
+#ifdef __EMSCRIPTEN__
+#include <cstdio>
+#include TRIANGLE30_FAST_FLOAT_HEADER
+#endif
+
 namespace triangle30 {
 
 namespace {
@@ -26,7 +31,7 @@ constexpr bool IsDigit(char c) {
 // Whether `number` (digits[.digits][(e|E)[+-]digits], as from_chars read it), which lies
 // outside the double range, lies beyond the largest double rather than below the smallest: the
 // decimal exponent of its first significant digit tells, whatever the length of the number.
-bool IsBeyondLargest(std::string_view number) {
+[[maybe_unused]] bool IsBeyondLargest(std::string_view number) {
     const std::size_t exponentAt = std::min(number.find_first_of("eE"), number.size());
     const std::string_view mantissa = number.substr(0, exponentAt);
     const std::size_t firstDigit = mantissa.find_first_not_of("0.");
@@ -97,6 +102,15 @@ double ParseNumber(std::string_view text) {
         return 0;
     }
     double value = 0;
+#ifdef __EMSCRIPTEN__
+    // The web build's libc++ (emscripten 3.1.6) has no floating-point from_chars. fast_float,
+    // the algorithm behind libstdc++'s, reads the same forms, rounds the same way at any
+    // length, and gives infinity beyond the largest double and zero below the smallest.
+    fast_float::from_chars(rest.data(), rest.data() + rest.size(), value);
+    if (std::isinf(value)) {
+        throw OverflowError();
+    }
+#else
     const auto [end, ec] =
         std::from_chars(rest.data(), rest.data() + rest.size(), value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
@@ -107,6 +121,7 @@ double ParseNumber(std::string_view text) {
     } else if (ec != std::errc() || !std::isfinite(value)) {
         throw OverflowError();  // not reached for text that starts with a digit
     }
+#endif
     return negative ? -value : value;
 }
 
@@ -120,13 +135,17 @@ std::string FormatNumber(double value, std::string_view decimalSeparator) {
     // and the separator differ.
     std::array<char, 32> buffer{};
     char* const begin = buffer.data();
+#ifdef __EMSCRIPTEN__
+    // The web build's libc++ (emscripten 3.1.6) has no floating-point to_chars. Its C library
+    // writes %.15g exactly, in the "C" locale it always has, with the same digits and the same
+    // exponent form, in lower case.
+    char* const end = begin + std::snprintf(begin, buffer.size(), "%.15g", value);
+#else
     char* const end =
         std::to_chars(begin, begin + buffer.size(), value, std::chars_format::general, 15).ptr;
-    // The exponent, if any, ends the text: e+XX or e+XXX.
-    for (const std::ptrdiff_t at : {end - begin - 4, end - begin - 5}) {
-        if (at > 0 && begin[at] == 'e') {
-            begin[at] = 'E';
-        }
+#endif
+    if (char* const exponent = std::find(begin, end, 'e'); exponent != end) {
+        *exponent = 'E';
     }
     char* const point = std::find(begin, end, '.');
     if (point == end || decimalSeparator.size() == 1) {

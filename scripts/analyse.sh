@@ -3,7 +3,8 @@
 # which must report nothing. Needs the compile commands of build/ (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-sources=$(git ls-files -- 'core/*' 'cli/*' 'ui/*' 'tests/*' 'fuzz/*' 'bench/*' 'resources/draw/*' |
+sources=$(git ls-files -- 'core/*' 'form/*' 'cli/*' 'ui/*' 'web/*' 'tests/*' 'fuzz/*' 'bench/*' \
+    'resources/draw/*' |
     grep -E '\.(cpp|h)$')
 
 # shellcheck disable=SC2086
@@ -24,5 +25,6 @@ cppcheck --std=c++20 --library=qt --library=googletest \
     --enable=warning,style,performance,portability --error-exitcode=1 --inline-suppr --quiet \
     --suppress=missingIncludeSystem --suppress=useStlAlgorithm \
     --suppress=constParameterCallback:bench/* --suppress=unusedStructMember:tests/* \
-    -DQ_OS_UNIX -DQ_OS_LINUX -I core -I ui -I build/ui -I tests core cli ui tests fuzz bench
+    -DQ_OS_UNIX -DQ_OS_LINUX -DEMSCRIPTEN_KEEPALIVE= -I core -I form -I ui -I build/build_info \
+    -I tests core form cli ui web tests fuzz bench
 echo "cppcheck: clean"

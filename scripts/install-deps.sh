@@ -3,20 +3,27 @@
 # are left alone, and apt is not called when nothing is missing.
 #   install-deps.sh         what building and running the program needs
 #   install-deps.sh windows what the Windows cross build and its tests under Wine need
+#   install-deps.sh web     what the web build and its tests under node need (emscripten)
+#   install-deps.sh page    what the page's test in headless Chromium needs
 #   install-deps.sh test    all of these and every tool of scripts/test.sh
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libxcb1-dev
     fonts-liberation2 qt6-translations-l10n
 )
 windows=(
-    g++-mingw-w64-x86-64-posix googletest dpkg-dev nsis
+    g++-mingw-w64-x86-64-posix googletest dpkg-dev nsis python3
     wine64 locales xvfb xauth xdotool xclip imagemagick
 )
+web=(emscripten libfast-float-dev googletest)
 if [ "${1:-}" = "windows" ]; then
     packages+=("${windows[@]}")
+elif [ "${1:-}" = "web" ]; then
+    packages=(cmake ninja-build "${web[@]}")
+elif [ "${1:-}" = "page" ]; then
+    packages=(chromium chromium-driver python3-selenium fonts-liberation2 locales)
 elif [ "${1:-}" = "test" ]; then
     packages+=("${windows[@]}"
         libgtest-dev libgmock-dev libbenchmark-dev x11-utils bc libx11-dev
@@ -47,9 +54,11 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 if [ ${#missing[@]} -ne 0 ]; then
     echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    # Another apt may be running beside (the Qt source is fetched at the same time): wait.
+    lock=(-o DPkg::Lock::Timeout=600)
+    "${sudo[@]}" apt-get "${lock[@]}" update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${lock[@]}" install -y -qq \
+        --no-install-recommends "${missing[@]}"
 fi
 if [ "${1:-}" != "" ] && missing_locales; then
     for l in "${locales[@]}"; do

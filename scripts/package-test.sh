@@ -18,7 +18,7 @@ lintian --fail-on error,warning "$deb" >/dev/null 2>&1 || {
     echo "package: lintian reports errors or warnings"
     exit 1
 }
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --reinstall "./$deb" >/dev/null
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq --reinstall "./$deb" >/dev/null
 
 failures=0
 check() { if "$@"; then echo "ok: ${*: -1}"; else echo "FAIL: $*"; failures=$((failures + 1)); fi; }

@@ -6,7 +6,8 @@
 #      program checked;
 #   4. each fuzz target for FUZZ_SECONDS (default 60) seconds (build-fuzz/);
 #   5. all the tests again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/);
-#   6. the Windows programs (build-win64/, against a static Qt for Windows built once per
+#   6. the web page (build-web/): the core's tests under node, the page in headless Chromium;
+#   7. the Windows programs (build-win64/, against a static Qt for Windows built once per
 #      machine, beside the steps above): their tests under Wine, the zip and the installer,
 #      installed, driven and uninstalled under Wine.
 #   scripts/test.sh --quick   runs step 1 only
@@ -28,6 +29,9 @@ scripts/build.sh test
 ctest --test-dir build --output-on-failure -j2
 grep -h "monkey:" build/Testing/Temporary/LastTest.log || true
 $quick && exit 0
+
+# The web packages come now, while Qt for Windows builds.
+scripts/web-test.sh
 
 scripts/analyse.sh
 scripts/package-test.sh

@@ -19,6 +19,9 @@ cmake -S . -B build-win64 -G Ninja \
     -DTRIANGLE30_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
 cmake --build build-win64
 rm -f build-win64/triangle30-*-win64.*
+# Stripped the same way for the zip and the installer: the time stamp in the programs is the
+# last commit's, so both hold the same bytes.
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 0)}
 (cd build-win64 && cpack >/dev/null) || {
     echo "windows-build.sh: packaging failed; see build-win64/_CPack_Packages" >&2
     exit 1

@@ -7,7 +7,7 @@
 #
 # The result is kept outside the checkout, in $TRIANGLE30_CACHE (default ~/.cache/triangle30),
 # in a folder named by the Qt version and a hash of the options; a second run only prints it.
-# About 20 minutes on two cores.
+# About 30 minutes on two cores.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -44,7 +44,10 @@ options=(
 patch_file=src/plugins/platforms/windows/qwindowswindow.cpp
 patch_sed='/^static inline bool isSoftwareGl()$/,/^}$/ s/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/'
 
-key=$(printf '%s\n' "$version" "${options[@]}" "$patch_sed" |
+# The licence texts of Qt and of what it bundles travel with the build, for the downloads'
+# third-party notices; the number names this layout of the cache.
+notices_layout=1
+key=$(printf '%s\n' "$version" "${options[@]}" "$patch_sed" "notices $notices_layout" |
     sha256sum | cut -c1-10)
 cache=${TRIANGLE30_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/triangle30}
 prefix=$cache/qt-$upstream-mingw-w64-static-$key
@@ -86,7 +89,7 @@ cmake -S "$src" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mi
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
     -DCMAKE_INSTALL_PREFIX="$prefix" "${options[@]}" >"$work/configure.log" 2>&1 ||
     fail "configuring Qt failed; see $work/configure.log"
-echo "windows-qt.sh: building Qt (about 20 minutes on two cores); log in $work/build.log" >&2
+echo "windows-qt.sh: building Qt (about 30 minutes on two cores); log in $work/build.log" >&2
 cmake --build "$work/build" >"$work/build.log" 2>&1 || {
     tail -n 30 "$work/build.log" >&2
     fail "building Qt failed; see $work/build.log"
@@ -94,6 +97,25 @@ cmake --build "$work/build" >"$work/build.log" 2>&1 || {
 rm -rf "$prefix"
 cmake --install "$work/build" >"$work/install.log" 2>&1 ||
     fail "installing Qt failed; see $work/install.log"
+# Qt's licences and, for each bundled library, its attribution and the licence files it names.
+(cd "$src" && /usr/bin/python3 - "$prefix/share/qt-licenses" <<'PY') ||
+import json, pathlib, shutil, sys
+out = pathlib.Path(sys.argv[1])
+def copy(path):
+    (out / path).parent.mkdir(parents=True, exist_ok=True)
+    shutil.copy(path, out / path)
+for path in pathlib.Path("LICENSES").glob("*.txt"):
+    copy(path)
+for attribution in pathlib.Path("src").rglob("qt_attribution.json"):
+    copy(attribution)
+    entries = json.loads(attribution.read_text(), strict=False)
+    for entry in entries if isinstance(entries, list) else [entries]:
+        names = entry.get("LicenseFiles") or [entry.get("LicenseFile", "")]
+        for name in filter(None, names):
+            if (attribution.parent / name).is_file():
+                copy(attribution.parent / name)
+PY
+    fail "copying Qt's licence texts failed"
 touch "$prefix/.complete"
 rm -rf "$work"
 echo "$prefix"

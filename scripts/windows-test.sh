@@ -10,6 +10,11 @@ scripts/windows-build.sh
 
 source scripts/xvfb-lib.sh
 start_xvfb
+# The Wine that the toolchain found.
+WINE=$(sed -n 's/^WINE64:FILEPATH=//p' build-win64/CMakeCache.txt)
+[ -x "$WINE" ] || { echo "windows-test.sh: no Wine in build-win64/CMakeCache.txt" >&2; exit 1; }
+WINESERVER=$(dirname "$WINE")/wineserver
+export WINE WINESERVER
 # No Mono, Gecko or desktop menu entries: the programs need none of them.
 export WINEPREFIX="$PWD/build-win64/wine" WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
@@ -17,10 +22,10 @@ export WINEPREFIX="$PWD/build-win64/wine" WINEDEBUG=-all \
 # decimal comma) from the locale of the session's first program.
 export LC_ALL=bg_BG.UTF-8
 rm -rf "$WINEPREFIX"
-/usr/lib/wine/wine64 wineboot --init >/dev/null 2>&1
-/usr/lib/wine/wineserver -w
+"$WINE" wineboot --init >/dev/null 2>&1
+"$WINESERVER" -w
 
 ctest --test-dir build-win64 --output-on-failure -j2
 bash tests/windows_package_test.sh build-win64/triangle30-*-win64.zip \
-    build-win64/triangle30-*-win64.exe
-/usr/lib/wine/wineserver -k || true
+    build-win64/triangle30-*-win64.exe build-win64/_CPack_Packages/win64/NSIS/project.nsi
+"$WINESERVER" -k || true

@@ -11,13 +11,12 @@
 #include <QTest>
 #include <random>
 
+#include "description.h"
 #include "errors.h"
-#include "layout.h"
 #include "main_form.h"
 #include "report.h"
 #include "report_shape.h"
 #include "window_fixture.h"
-#include "window_texts.h"
 
 namespace {
 
@@ -73,13 +72,13 @@ class MonkeyTest : public QObject, public WindowFixture {
                                     Qt::NoModifier);
             }
         }
-        expectedInput_ = (expectedInput_ + text).left(triangle30::ui::kInputMaxLength);
+        expectedInput_ = (expectedInput_ + text).left(triangle30::form::kInputMaxLength);
     }
 
     void Paste(const QString& text) {
         QApplication::clipboard()->setText(text);
         QTest::keyClick(Input(), Qt::Key_V, Qt::ControlModifier);
-        expectedInput_ = (expectedInput_ + text).left(triangle30::ui::kInputMaxLength);
+        expectedInput_ = (expectedInput_ + text).left(triangle30::form::kInputMaxLength);
     }
 
     // Calculates as the window must: the same core call on the expected state.
@@ -146,7 +145,7 @@ class MonkeyTest : public QObject, public WindowFixture {
             ClearInput();
         } else if (action < 65) {
             QTest::keyClick(Input(), Qt::Key_Comma, Qt::KeypadModifier);
-            expectedInput_ = (expectedInput_ + '.').left(triangle30::ui::kInputMaxLength);
+            expectedInput_ = (expectedInput_ + '.').left(triangle30::form::kInputMaxLength);
         } else if (action < 75) {
             Calculate([this] { QTest::keyClick(Input(), Qt::Key_Return); });
         } else if (action < 93) {
@@ -164,7 +163,7 @@ class MonkeyTest : public QObject, public WindowFixture {
     void CheckInvariants(int step) {
         const QByteArray where = "after action " + QByteArray::number(step);
         QVERIFY2(form_->isVisible(), where);
-        QVERIFY2(form_->GivenIndex == expectedIndex_, where);
+        QVERIFY2(form_->givenIndex() == expectedIndex_, where);
         for (int i = 0; i < 7; ++i) {
             const bool checked = Option(i)->isChecked();
             QVERIFY2(checked == (i == expectedIndex_), where);
@@ -173,7 +172,7 @@ class MonkeyTest : public QObject, public WindowFixture {
         const std::string box = BoxText();
         const int lines = triangle30::test::ReportLinesIn(box, ",");
         const bool cutAfterError = lastCalculationFailed_ && (lines == 3 || lines == 5);
-        QVERIFY2(box == triangle30::ui::kTaskText || lines == 0 || lines == 6 || cutAfterError,
+        QVERIFY2(box == triangle30::form::kTaskText || lines == 0 || lines == 6 || cutAfterError,
                  where + ": " + QByteArray::fromStdString(box.substr(0, 200)));
     }
 

@@ -1,20 +1,29 @@
 #!/usr/bin/env bash
-# Checks the Windows downloads under Wine, as a user gets them:
-#   windows_package_test.sh ZIP INSTALLER
-# - the zip holds the two programs and the read-me, and its console tool writes the report;
-# - the installer, run silently, installs the programs with a Start-menu shortcut and an entry
-#   under installed programs (name, version, icon, web address);
+# Checks the Windows downloads under Wine, as a user and a school's administrator get them:
+#   windows_package_test.sh ZIP INSTALLER INSTALLER_SCRIPT
+# - the zip holds the two programs, the read-me and the notices, and its console tool works;
+# - the installer script (CPack's project.nsi) is Bulgarian only, with no licence page;
+# - the installer, run silently, installs the programs, the notices, a Start-menu shortcut and
+#   a complete entry under installed programs; run again, it upgrades in place;
+# - over a running program (the same build or another), the installer and the uninstaller
+#   refuse with exit code 2 and change nothing;
 # - the installed window passes the end-to-end test, under Bulgarian regional settings;
 # - the uninstaller, run silently, takes all of it away again.
-# WINEPREFIX and DISPLAY come from the caller (scripts/windows-test.sh).
+# Wine locks a running program's file as Windows does. Each case is checked by the end state
+# once Wine has settled (wineserver -w). WINEPREFIX and DISPLAY come from the caller
+# (scripts/windows-test.sh).
 set -euo pipefail
 zip=$(realpath "$1")
 installer=$(realpath "$2")
+script=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
-wine=/usr/lib/wine/wine64
+wine=${WINE:?the Wine of the toolchain}
+wineserver=${WINESERVER:?}
 export WINEDEBUG=-all
 # shellcheck source=check-lib.sh
 source "$here/check-lib.sh"
+# shellcheck source=../scripts/xvfb-lib.sh
+source "$here/../scripts/xvfb-lib.sh"
 # The value of a string entry of a registry key, read from the key exported (in UTF-16, so
 # that Cyrillic comes through whatever the console's code page).
 reg_value() {
@@ -24,6 +33,11 @@ reg_value() {
     iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r' | sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p" |
         sed 's/\\\\/\\/g; s/\\"/"/g'
 }
+reg_dword() {
+    reg_value "$1" "$2" >/dev/null
+    iconv -f UTF-16 -t UTF-8 "$unpacked/key.reg" | tr -d '\r' |
+        sed -n "s/^\"$2\"=dword:\([0-9a-f]*\)$/\1/p" | { read -r hex && echo $((16#$hex)); } || echo 0
+}
 reg_key_exists() { "$wine" reg query "$1" >/dev/null 2>&1; }
 
 # The zip: a folder with the two programs and the read-me.
@@ -31,8 +45,16 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$zip")
 folder="$unpacked/$(basename "$zip" .zip)"
-check_eq "the zip holds the programs and the read-me" \
-    "README.txt triangle30-report.exe triangle30.exe" "$(LC_ALL=C ls "$folder" | xargs)"
+check_eq "the zip holds the programs, the read-me and the notices" \
+    "NOTICES.txt README.txt triangle30-report.exe triangle30.exe" "$(LC_ALL=C ls "$folder" | xargs)"
+check "the notices hold Qt's LGPL-3.0" grep -q "GNU LESSER GENERAL PUBLIC LICENSE" "$folder/NOTICES.txt"
+check "and the MinGW-w64 runtime's licence" grep -q "Upstream-Name: mingw-w64" "$folder/NOTICES.txt"
+check "and the read-me points to them" grep -q "NOTICES.txt" "$folder/README.txt"
+
+# The installer script: one language, Bulgarian, and no licence page.
+check_eq "the installer has exactly one language, Bulgarian" 'MUI_LANGUAGE "Bulgarian"' \
+    "$(grep -o '^ *!insertmacro MUI_LANGUAGE .*' "$script" | sed 's/^ *!insertmacro //')"
+check "and no licence page" test -z "$(grep -i 'MUI_PAGE_LICENSE' "$script" || true)"
 check_eq "the read-me is UTF-8 with a byte order mark, for Notepad" "efbbbf" \
     "$(head -c 3 "$folder/README.txt" | od -An -tx1 | tr -d ' ')"
 report=$(LC_ALL=bg_BG.UTF-8 "$wine" "$folder/triangle30-report.exe" AC 2.5 | tr -d '\r' |
@@ -52,15 +74,21 @@ for exe in triangle30.exe triangle30-report.exe; do
 done
 
 # The installer, silently.
-"$wine" "$installer" /S
-/usr/lib/wine/wineserver -w
+install() {
+    local status=0
+    "$wine" "$installer" /S || status=$?
+    "$wineserver" -w
+    return "$status"
+}
+check "the installer succeeds" install
 program_files=$("$wine" winepath -u 'C:\Program Files' 2>/dev/null | tr -d '\r')
 installed="$program_files/triangle30"
-check "the installer puts triangle30.exe in Program Files" test -f "$installed/triangle30.exe"
-check "and triangle30-report.exe beside it" test -f "$installed/triangle30-report.exe"
+for file in triangle30.exe triangle30-report.exe README.txt NOTICES.txt; do
+    check "it installs $file as in the zip" cmp -s "$folder/$file" "$installed/$file"
+done
 start_menu=$("$wine" winepath -u 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs' |
     tr -d '\r')
-shortcut="$start_menu/Триъгълник 30°/Триъгълник 30°.lnk"
+shortcut="$start_menu/Триъгълник 30°.lnk"
 check "a Start-menu shortcut named «Триъгълник 30°»" test -f "$shortcut"
 target=$(strings -el "$shortcut" 2>/dev/null | grep -i 'triangle30\.exe' | head -n 1 || true)
 [ -n "$target" ] || target=$(strings "$shortcut" | grep -i 'triangle30\.exe' | head -n 1 || true)
@@ -72,8 +100,73 @@ check_eq "installed programs show the name" "Триъгълник 30° (triangle
 check_eq "and the version" "1.0.0" "$(reg_value "$uninstall_key" DisplayVersion)"
 check_eq "and the icon" 'C:\Program Files\triangle30\triangle30.exe' \
     "$(reg_value "$uninstall_key" DisplayIcon)"
+check_eq "and the publisher" "triangle30" "$(reg_value "$uninstall_key" Publisher)"
 check_eq "and the web address" "https://www.triangle30.bg" \
     "$(reg_value "$uninstall_key" URLInfoAbout)"
+check_eq "and the install location" 'C:\Program Files\triangle30' \
+    "$(reg_value "$uninstall_key" InstallLocation)"
+size=$(reg_dword "$uninstall_key" EstimatedSize)
+check "and the size, in KiB ($size)" test "$size" -gt 1000
+check_eq "and no contact address" "" "$(reg_value "$uninstall_key" Contact)"
+
+# An upgrade over version 1.0.0, with the program closed: CPack's installer made a Start-menu
+# folder with an English Uninstall shortcut, and the installed program was another build.
+mkdir -p "$start_menu/Триъгълник 30°"
+cp "$shortcut" "$start_menu/Триъгълник 30°/Uninstall.lnk"
+"$wine" reg add "${uninstall_key}" /v StartMenu /d "Триъгълник 30°" /f >/dev/null 2>&1
+"$wine" reg add "${uninstall_key}" /v Contact /d "nobody" /f >/dev/null 2>&1
+printf 'older build' >>"$installed/triangle30.exe"
+check "an upgrade with the program closed succeeds" install
+check "and replaces every file" cmp -s "$folder/triangle30.exe" "$installed/triangle30.exe"
+check "and removes the old Start-menu folder" test ! -e "$start_menu/Триъгълник 30°"
+check_eq "and keeps one entry, without the old values" "Триъгълник 30° (triangle30)|" \
+    "$(reg_value "$uninstall_key" DisplayName)|$(reg_value "$uninstall_key" StartMenu)"
+
+# Over a running program: exit code 2, and the install whole and listed.
+checksums() { (cd "$installed" && md5sum ./*); }
+running() {
+    "$wine" "$installed/$1" >/dev/null 2>&1 &
+    app=$!
+    [ -n "$(find_window "$app")" ]
+}
+stop_running() {
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+    "$wineserver" -w
+}
+exit_code() {  # Wine waits for the program; wineserver -w would wait for the running one too
+    local status=0
+    "$@" >/dev/null 2>&1 || status=$?
+    echo "$status"
+}
+refuses_whole() {  # NAME COMMAND...: exit code 2 and nothing changed
+    local before
+    before=$(checksums)
+    check_eq "$1: exit code 2" "2" "$(exit_code "${@:2}")"
+    check_eq "$1: the install is whole" "$before" "$(checksums)"
+    check_eq "$1: and listed" "Триъгълник 30° (triangle30)" \
+        "$(reg_value "$uninstall_key" DisplayName)"
+    check "$1: with its shortcut" test -f "$shortcut"
+}
+check "the installed program runs" running triangle30.exe
+refuses_whole "install over the running program" "$wine" "$installer" /S
+stop_running
+cp "$installed/triangle30.exe" "$unpacked/older.exe"
+printf 'older build' >>"$unpacked/older.exe"
+cp "$unpacked/older.exe" "$installed/triangle30.exe"
+check "an older build runs" running triangle30.exe
+refuses_whole "install over a running older build" "$wine" "$installer" /S
+check "which stays as it was" cmp -s "$unpacked/older.exe" "$installed/triangle30.exe"
+# Uninstall.exe /S _?=FOLDER runs in place, and its exit code counts. Wine would quote an
+# argument holding a blank, which the uninstaller does not read: a batch file gives the line as
+# an administrator types it.
+drive_c=$("$wine" winepath -u 'C:\' 2>/dev/null | tr -d '\r')
+printf '"C:\\Program Files\\triangle30\\Uninstall.exe" /S _?=C:\\Program Files\\triangle30\r\nexit /b %%errorlevel%%\r\n' \
+    >"$drive_c/uninstall-in-place.bat"
+refuses_whole "uninstall while it runs" "$wine" cmd /c 'C:\uninstall-in-place.bat'
+stop_running
+check "a repair install succeeds" install
+check "and brings the program back" cmp -s "$folder/triangle30.exe" "$installed/triangle30.exe"
 
 # The installed window, driven as on Linux.
 check "the installed window passes the end-to-end test" \
@@ -81,10 +174,10 @@ check "the installed window passes the end-to-end test" \
 
 # The uninstaller, silently: it copies itself away and returns at once, so wait for Wine.
 uninstaller=$(reg_value "$uninstall_key" UninstallString | tr -d '"')
-"$wine" "$uninstaller" /S
-/usr/lib/wine/wineserver -w
+check "the uninstaller succeeds" "$wine" "$uninstaller" /S
+"$wineserver" -w
 check "the uninstaller removes the program's folder" test ! -e "$installed"
-check "and the Start-menu folder" test ! -e "$start_menu/Триъгълник 30°"
+check "and the Start-menu shortcut" test ! -e "$shortcut"
 check "(the registry can be read)" reg_key_exists 'HKLM\Software'
 check "and the entry under installed programs" test "$(reg_key_exists "$uninstall_key" && echo left)" != left
 check "and the program's registry key" test "$(reg_key_exists 'HKLM\Software\triangle30' && echo left)" != left

@@ -11,6 +11,8 @@
 #include <windows.h>
 #endif
 
+#include "build_info.h"
+#include "close_request.h"
 #include "main_form.h"
 #include "number_text.h"
 #include "qt_translation.h"
@@ -101,12 +103,15 @@ int main(int argc, char* argv[]) {
     const QtMessageHandler previous = qInstallMessageHandler(StartUpMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
-    QGuiApplication::setDesktopFileName(QStringLiteral(TRIANGLE30_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(
+        triangle30::kAppId.data(), static_cast<qsizetype>(triangle30::kAppId.size())));
     InstallQtTranslation();
 
     MainForm form(
         triangle30::ReportDecimalSeparator(QLocale::system().decimalPoint().toStdString()));
     form.Form_Load();
     form.show();
+    CloseRequestFilter closeRequests(&form);
+    QApplication::instance()->installNativeEventFilter(&closeRequests);
     return QApplication::exec();
 }

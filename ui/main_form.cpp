@@ -1,33 +1,29 @@
 #include "main_form.h"
 
-#include <qdrawutil.h>
-
 #include <QButtonGroup>
 #include <QIcon>
 #include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOption>
 #include <QToolTip>
 #include <utility>
 
+#include "description.h"
 #include "errors.h"
-#include "layout.h"
 #include "number_text.h"
 #include "report.h"
+#include "widgets.h"
 
-using triangle30::ui::ControlKind;
-using triangle30::ui::ControlLayout;
-using triangle30::ui::Rgb;
+namespace form = triangle30::form;
 
 namespace {
+
+// The drawing's and the icon's paths in the compiled-in resources; the drawing also comes
+// drawn twice as fine, for screens scaled beyond 100 %.
+constexpr std::string_view kDrawingPath = ":/triangle30/triangle.jpg";
+constexpr std::string_view kFineDrawingPath = ":/triangle30/triangle@2x.jpg";
+constexpr std::string_view kIconPath = ":/triangle30/triangle30.png";
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -49,51 +45,7 @@ class PlainTextEditResultBox final : public triangle30::ResultBox {
     QPlainTextEdit* box_;
 };
 
-// A push button drawn in its own colour, flat, under every style: the face is the palette's
-// button colour exactly, with a raised edge that sinks while the button is down, and the
-// style's focus frame while it has the focus.
-class ColouredButton final : public QPushButton {
-  public:
-    using QPushButton::QPushButton;
-
-  protected:
-    // Enter presses the focused button, as Space does.
-    void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            click();
-            return;
-        }
-        QPushButton::keyPressEvent(event);
-    }
-
-    void paintEvent(QPaintEvent* /*event*/) override {
-        QPainter painter(this);
-        const bool sunken = isDown();
-        const QBrush face = palette().brush(QPalette::Button);
-        qDrawWinButton(&painter, rect(), palette(), sunken, &face);
-        const QRect caption = rect().translated(sunken ? QPoint(1, 1) : QPoint());
-        style()->drawItemText(&painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, palette(),
-                              isEnabled(), text(), QPalette::ButtonText);
-        if (hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = rect().adjusted(4, 4, -4, -4);
-            focus.backgroundColor = face.color();
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-        }
-    }
-};
-
-// An option that checks wherever its area is clicked, not only on its circle and caption.
-class WholeAreaRadioButton final : public QRadioButton {
-  public:
-    using QRadioButton::QRadioButton;
-
-  protected:
-    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-};
-
-void SetBackground(QWidget* widget, const Rgb& colour) {
+void SetBackground(QWidget* widget, const form::Rgb& colour) {
     QPalette palette = widget->palette();
     const QColor c(colour.red, colour.green, colour.blue);
     palette.setColor(QPalette::Window, c);
@@ -108,15 +60,6 @@ QImage ReadImage(std::string_view path, const char* format) {
     QImageReader reader(FromUtf8(path), format);
     reader.setAutoDetectImageFormat(false);
     return reader.read();
-}
-
-// The drawing for a screen of `pixelRatio` device pixels to a pixel of the layout.
-QPixmap Drawing(qreal pixelRatio) {
-    const bool fine = pixelRatio > 1;
-    QPixmap drawing = QPixmap::fromImage(
-        ReadImage(fine ? triangle30::ui::kFineDrawingPath : triangle30::ui::kDrawingPath, "jpeg"));
-    drawing.setDevicePixelRatio(fine ? 2 : 1);
-    return drawing;
 }
 
 QPlainTextEdit* MakeResultBox(std::string_view text, QWidget* parent) {
@@ -136,20 +79,27 @@ QLabel* MakeLabel(std::string_view text, QWidget* parent) {
     return label;
 }
 
+// The drawing, made twice as fine for screens of more device pixels than layout pixels.
 QLabel* MakePicture(QWidget* parent) {
     auto* picture = new QLabel(parent);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture->setLineWidth(2);
-    picture->setPixmap(Drawing(parent->devicePixelRatioF()));
+    picture->setLineWidth(form::kPictureBorder);
+    const bool fine = parent->devicePixelRatioF() > 1;
+    QPixmap drawing = QPixmap::fromImage(ReadImage(fine ? kFineDrawingPath : kDrawingPath, "jpeg"));
+    drawing.setDevicePixelRatio(fine ? 2 : 1);
+    picture->setPixmap(drawing);
     return picture;
 }
 
 QFont WindowFont() {
+    QStringList families;
+    for (const std::string_view family : form::kFontFamilies) {
+        families << FromUtf8(family);
+    }
     QFont font;
-    font.setFamilies(
-        {FromUtf8(triangle30::ui::kFontFamily), FromUtf8(triangle30::ui::kFallbackFontFamily)});
+    font.setFamilies(families);
     font.setStyleHint(QFont::Serif);
-    font.setPointSize(triangle30::ui::kFontPointSize);
+    font.setPointSize(form::kFontPointSize);
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -158,23 +108,24 @@ QFont WindowFont() {
 
 MainForm::MainForm(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)) {
-    setWindowTitle(FromUtf8(triangle30::ui::kWebAddress) + QLatin1Char(' ') +
-                   FromUtf8(triangle30::ui::kCaptionText));
-    setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(triangle30::ui::kIconPath, "png"))));
-    setFixedSize(triangle30::ui::kClientWidth, triangle30::ui::kClientHeight);
+    setObjectName(FromUtf8(form::kFormName));
+    setWindowTitle(FromUtf8(form::kWindowTitle));
+    setWindowIcon(QIcon(QPixmap::fromImage(ReadImage(kIconPath, "png"))));
+    setFixedSize(form::kClientWidth, form::kClientHeight);
     setFont(WindowFont());
-    SetBackground(this, triangle30::ui::kWindowBackground);
+    SetBackground(this, form::kWindowBackground);
     BuildControls();
 }
 
 void MainForm::BuildControls() {
     option1Group_ = new QButtonGroup(this);
     QWidget* previous = nullptr;
-    for (const ControlLayout& row : triangle30::ui::kControls) {
+    for (const form::Control& row : form::kControls) {
         QWidget* widget = MakeControl(row);
         widget->setObjectName(FromUtf8(row.name) + QLatin1Char('_') + QString::number(row.index));
         widget->setGeometry(row.left, row.top, row.width, row.height);
         widget->setAccessibleName(FromUtf8(row.accessibleName));
+        widget->setToolTip(FromUtf8(row.toolTip));
         if (row.background) {
             SetBackground(widget, *row.background);
         }
@@ -193,38 +144,37 @@ void MainForm::BuildControls() {
     Text1[0]->setFocus();
 }
 
-QWidget* MainForm::MakeControl(const ControlLayout& row) {
+QWidget* MainForm::MakeControl(const form::Control& row) {
     const auto index = static_cast<std::size_t>(row.index);
     switch (row.kind) {
-        case ControlKind::ResultBox:
+        case form::ControlKind::ResultBox:
             return Text1.at(index) = MakeResultBox(row.text, this);
-        case ControlKind::Label:
+        case form::ControlKind::Label:
             return Label1.at(index) = MakeLabel(row.text, this);
-        case ControlKind::Picture:
+        case form::ControlKind::Picture:
             return Picture1 = MakePicture(this);
-        case ControlKind::Frame:
-            return Frame();
-        case ControlKind::Option: {
-            auto* option = new WholeAreaRadioButton(FromUtf8(row.text), Frame());
-            option->setToolTip(FromUtf8(triangle30::ui::kSolutionFormulas.at(index)));
+        case form::ControlKind::Frame:
+            Frame1 = new QFrame(this);
+            Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            return Frame1;
+        case form::ControlKind::Option: {
+            Q_ASSERT(Frame1 != nullptr);  // the table lists the frame before its options
+            auto* option = new WholeAreaRadioButton(FromUtf8(row.text), Frame1);
             option1Group_->addButton(option, row.index);
             return Option1.at(index) = option;
         }
-        case ControlKind::Input: {
-            auto* input = new QLineEdit(this);
-            input->setMaxLength(triangle30::ui::kInputMaxLength);
-            input->setToolTip(FromUtf8(triangle30::ui::kInputHint));
-            input->installEventFilter(this);
+        case form::ControlKind::Input: {
+            auto* input =
+                new NumpadPointLineEdit(QLatin1Char(triangle30::kInputDecimalPoint), this);
+            input->setMaxLength(form::kInputMaxLength);
             connect(input, &QLineEdit::inputRejected, input, [input] {
-                QToolTip::showText(
-                    input->mapToGlobal(QPoint(0, input->height())),
-                    FromUtf8(triangle30::ui::kInputCut).arg(triangle30::ui::kInputMaxLength),
-                    input);
+                QToolTip::showText(input->mapToGlobal(QPoint(0, input->height())),
+                                   FromUtf8(form::kInputCutNotice), input);
             });
             connect(input, &QLineEdit::returnPressed, this, [this] { Command1_Click(0); });
             return Text2.at(index) = input;
         }
-        case ControlKind::Button: {
+        case form::ControlKind::Button: {
             auto* button = new ColouredButton(FromUtf8(row.text), this);
             connect(button, &QPushButton::clicked, this,
                     [this, i = row.index] { Command1_Click(i); });
@@ -232,16 +182,6 @@ QWidget* MainForm::MakeControl(const ControlLayout& row) {
         }
     }
     Q_UNREACHABLE();
-}
-
-QFrame* MainForm::Frame() {
-    // Made by whichever comes first, its own row or an option's, so the table's order of
-    // rows is free.
-    if (Frame1 == nullptr) {
-        Frame1 = new QFrame(this);
-        Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    }
-    return Frame1;
 }
 
 void MainForm::Form_Load() {
@@ -280,8 +220,10 @@ void MainForm::Command1_Click(int index) {
 void MainForm::ShowCalculationError(const char* message) {
     // Window-modal and not blocking: the handler ends at once, the input and the lines already
     // written stay as they are, and the student goes on after closing the message.
-    auto* box = new QMessageBox(QMessageBox::Warning, FromUtf8(triangle30::ui::kErrorTitle),
+    auto* box = new QMessageBox(QMessageBox::Warning, FromUtf8(form::kErrorTitle),
                                 QString::fromUtf8(message), QMessageBox::Ok, this);
+    box->setObjectName(FromUtf8(form::kMessageName));
+    box->button(QMessageBox::Ok)->setText(FromUtf8(form::kMessageButton));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -297,17 +239,4 @@ void MainForm::changeEvent(QEvent* event) {
         }
     }
     QWidget::changeEvent(event);
-}
-
-bool MainForm::eventFilter(QObject* watched, QEvent* event) {
-    // The numpad's decimal key types the input's decimal point whatever the keyboard layout.
-    if (watched == Text2[0] && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->modifiers() & Qt::KeypadModifier) &&
-            (key->key() == Qt::Key_Comma || key->key() == Qt::Key_Period)) {
-            Text2[0]->insert(QString(QLatin1Char(triangle30::kInputDecimalPoint)));
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -1,4 +1,5 @@
-// MainForm: the program's one window, a thin binding of the layout and the core's Calculate.
+// MainForm: the program's one window, a thin binding of the window's description (form/) and
+// the core's Calculate.
 #pragma once
 
 #include <QWidget>
@@ -16,8 +17,8 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace triangle30::ui {
-struct ControlLayout;
+namespace triangle30::form {
+struct Control;
 }
 
 class MainForm : public QWidget {
@@ -34,19 +35,18 @@ class MainForm : public QWidget {
     void ResetInputs();
 
     // The chosen quantity: -1 while nothing is chosen, else the index of the checked option.
-    // 0 until Form_Load. Written only by the window's own handlers.
-    std::int16_t GivenIndex = 0;
+    // 0 until Form_Load.
+    std::int16_t givenIndex() const { return GivenIndex; }
 
   private:
     void Command1_Click(int index);
     void Option1_Click(int index);
     void ShowCalculationError(const char* message);
     void BuildControls();
-    QWidget* MakeControl(const triangle30::ui::ControlLayout& row);
-    QFrame* Frame();
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    QWidget* MakeControl(const triangle30::form::Control& row);
     void changeEvent(QEvent* event) override;
 
+    // The controls, by the names of the window's description.
     std::array<QPushButton*, 2> Command1{};
     std::array<QRadioButton*, triangle30::kGivenKindCount> Option1{};
     std::array<QPlainTextEdit*, 1> Text1{};
@@ -54,7 +54,8 @@ class MainForm : public QWidget {
     std::array<QLabel*, 2> Label1{};
     QFrame* Frame1 = nullptr;
     QLabel* Picture1 = nullptr;
-    QButtonGroup* option1Group_ = nullptr;
 
+    std::int16_t GivenIndex = 0;
+    QButtonGroup* option1Group_ = nullptr;
     std::string decimalSeparator_;
 };

@@ -18,66 +18,48 @@
 #include <map>
 #include <vector>
 
+#include "drawing.h"
+
 namespace {
 
 constexpr int kDotsPerMeterAt96Dpi = 3780;
 
-// The right triangle with the right angle at C and 30 degrees at A, flattened: C is drawn 95
-// pixels above AB where the true triangle would put it 129 pixels above.
+// The triangle, from the geometry that the web page draws as well.
 QImage DrawTriangle(int scale) {
-    QImage image(326 * scale, 149 * scale, QImage::Format_RGB32);
+    namespace drawing = triangle30::form::drawing;
+    QImage image(drawing::kWidth * scale, drawing::kHeight * scale, QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeterAt96Dpi * scale);
     image.setDotsPerMeterY(kDotsPerMeterAt96Dpi * scale);
     image.fill(Qt::white);
 
-    const double baseY = 118;
-    const double ax = 14;
-    const double bx = 312;
-    const double length = bx - ax;                                          // 298
-    const double mx = ax + length / 2;                                      // the median's foot
-    const double lx = ax + length * std::sqrt(3.0) / (1 + std::sqrt(3.0));  // AL : LB = AC : BC
-    const double hx = ax + length * 3 / 4;                                  // the altitude's foot
-    const QPointF a(ax, baseY), b(bx, baseY), c(hx, baseY - 95);
-    const QPointF m(mx, baseY), l(lx, baseY), h(hx, baseY);
-
+    const auto point = [](drawing::Point p) { return QPointF(p.x, p.y); };
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
-    p.setPen(QPen(Qt::black, 1.3));
-    p.drawLine(a, b);
-    p.drawLine(a, c);
-    p.drawLine(c, b);
-    p.drawLine(c, m);
-    p.drawLine(c, l);
-    p.drawLine(c, h);
-    // The right angle at H.
+    for (const drawing::Line& line : drawing::kLines) {
+        p.setPen(QPen(Qt::black, line.width));
+        p.drawLine(point(line.from), point(line.to));
+    }
     p.setPen(QPen(Qt::black, 1));
-    p.drawPolyline(
-        QPolygonF({QPointF(hx, baseY - 8), QPointF(hx + 8, baseY - 8), QPointF(hx + 8, baseY)}));
+    QPolygonF rightAngle;
+    for (const drawing::Point corner : drawing::kRightAngle) {
+        rightAngle << point(corner);
+    }
+    p.drawPolyline(rightAngle);
 
-    QFont capital(QStringLiteral("Liberation Serif"));
+    QFont capital(QString::fromUtf8(drawing::kFontFamily.data(),
+                                    static_cast<qsizetype>(drawing::kFontFamily.size())));
     capital.setPixelSize(17);
     QFont small = capital;
     small.setItalic(true);
     small.setPixelSize(16);
-    const auto put = [&p](const QFont& font, const QString& text, QPointF centre) {
-        p.setFont(font);
-        const QRectF box(centre.x() - 12, centre.y() - 10, 24, 20);
-        p.drawText(box, Qt::AlignCenter, text);
-    };
-    const double under = baseY + 14;
-    put(capital, QStringLiteral("A"), {ax, under});
-    put(capital, QStringLiteral("M"), {mx, under});
-    put(capital, QStringLiteral("L"), {lx, under});
-    put(capital, QStringLiteral("H"), {hx, under});
-    put(capital, QStringLiteral("B"), {bx, under});
-    put(capital, QStringLiteral("C"), {hx, c.y() - 12});
-    put(small, QStringLiteral("b"), {(ax + hx) / 2 - 6, (baseY + c.y()) / 2 - 10});
-    put(small, QStringLiteral("a"), {(hx + bx) / 2 + 10, (baseY + c.y()) / 2 - 8});
-    put(small, QStringLiteral("c"), {(ax + mx) / 2, under});
-    put(small, QStringLiteral("m"), {(mx + hx) / 2 - 19, (baseY + c.y()) / 2 + 6});
-    put(small, QStringLiteral("l"), {(lx + hx) / 2 + 1, baseY - 26});
-    put(small, QStringLiteral("h"), {hx + 8, (baseY + c.y()) / 2 + 4});
+    for (const drawing::Letter& letter : drawing::kLetters) {
+        p.setFont(letter.italic ? small : capital);
+        const QRectF box(letter.centre.x - 12, letter.centre.y - 10, 24, 20);
+        p.drawText(
+            box, Qt::AlignCenter,
+            QString::fromUtf8(letter.text.data(), static_cast<qsizetype>(letter.text.size())));
+    }
     return image;
 }
 

@@ -1,0 +1,169 @@
+// The description of the program's one window, MainForm: every control's place, size, colour
+// and text, and every other text the window shows. Standard C++ only: the Qt window and the
+// web page are both built from it.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "build_info.h"
+#include "triangle.h"
+
+namespace triangle30::form {
+
+struct Rgb {
+    int red;
+    int green;
+    int blue;
+};
+
+enum class ControlKind { ResultBox, Label, Picture, Frame, Option, Input, Button };
+
+struct Control {
+    std::string_view name;  // the control array; with the index, the control's handle: Option1_3
+    int index;
+    ControlKind kind;
+    // Pixels at 96 dpi; an option's place is within Frame1.
+    int left;
+    int top;
+    int width;
+    int height;
+    std::string_view text;
+    std::optional<Rgb> background;    // none: the toolkit's colour for the kind
+    std::string_view accessibleName;  // what a screen reader says
+    std::string_view toolTip;         // none when empty
+};
+
+// --- the window ---
+
+inline constexpr std::string_view kFormName = "MainForm";
+// The caption: the web address, one blank, then the words.
+inline constexpr std::string_view kWindowTitle =
+    TRIANGLE30_WEB_ADDRESS " Геометрия - правоъгълен триъгълник, ъгъл";
+inline constexpr int kClientWidth = 499;
+inline constexpr int kClientHeight = 351;
+inline constexpr Rgb kWindowBackground{192, 192, 255};
+inline constexpr int kFontPointSize = 12;
+// Times New Roman, else its metric twin with Cyrillic, else any serif font.
+inline constexpr std::array<std::string_view, 2> kFontFamilies = {"Times New Roman",
+                                                                  "Liberation Serif"};
+
+// --- texts ---
+
+// The task of the exercise, shown in the result box at start: sixteen lines, each ended by
+// CR LF. The long second line is left for the box to wrap.
+inline constexpr std::string_view kTaskText =
+    "Да се състави проект реализиращ междупредметна връзка Математика и Информатика.\r\n"
+    "Даден е правоъгълен триъгълник ABC (AB хипотенуза). Острият ъгъл при връх A е 30 градуса. "
+    "От върха на правия ъгъл C са прекарани към хипотенузата:\r\n"
+    " височина CH;\r\n"
+    " медиана CM;\r\n"
+    " ъглополовяща CL\r\n"
+    "Чрез група радиобутони се избира кое от изброените е дадено като размер:\r\n"
+    " катет BC;\r\n"
+    " катет AC;\r\n"
+    " хипотенуза AB;\r\n"
+    " височина CH;\r\n"
+    " медиана CM;\r\n"
+    " ъглополовяща (бисектриса) CL;\r\n"
+    " лице S.\r\n"
+    "Проектът да съдържа два командни бутона:\r\n"
+    "а) Изчисли - пресмята периметър на правоъгълния триъгълник;\r\n"
+    "б) Изчисти - изтрива въведените данни и изчислените резултати.\r\n";
+
+inline constexpr std::string_view kTitle =
+    "Периметър на правоъгълен триъгълник с остър ъгъл 30 градуса";
+inline constexpr std::string_view kInputLabel = "Въведете размер:";
+
+// The captions of the option buttons, indexed by GivenKind.
+inline constexpr std::array<std::string_view, kGivenKindCount> kOptionCaptions = {
+    "катет BC", "катет AC", "хипотенуза AB", "височина CH", "медиана CM", "бисектриса CL", "лице S",
+};
+
+// How the triangle is solved from each quantity, as the option buttons' tooltips say it.
+inline constexpr std::array<std::string_view, kGivenKindCount> kSolutionFormulas = {
+    "Даден е катетът BC срещу ъгъла от 30°:\nAB = 2·BC\nAC = BC·√3",
+    "Даден е катетът AC:\nBC = AC / √3\nAB = 2·BC",
+    "Дадена е хипотенузата AB:\nBC = AB / 2\nAC = BC·√3",
+    "Дадена е височината CH:\nBC = 2·CH / √3\nAB = 2·BC\nAC = 2·CH",
+    "Дадена е медианата CM, равна на половината от хипотенузата:\n"
+    "AB = 2·CM\nBC = CM\nAC = CM·√3",
+    "Дадена е ъглополовящата CL на правия ъгъл (синусова теорема в триъгълник CLB):\n"
+    "R = CL / (2·sin 60°)\nBC = 2·R·sin 75°\nAB = 2·BC\nAC = BC·√3",
+    "Дадено е лицето S = BC·AC / 2 = BC²·√3 / 2:\nBC = √(2·S / √3)\nAC = BC·√3\nAB = 2·BC",
+};
+
+inline constexpr std::string_view kInputHint =
+    "Въведете размера на избраното количество. Дробната част се пише с точка, например 2.5";
+
+// The longest input, in UTF-16 units; a longer paste is cut, and the student told so. A double
+// needs at most 17 significant digits, and 767 to be written out exactly: a thousand hold any
+// number a student types or pastes, blanks included, while an undo history of a thousand
+// steps costs next to nothing (a megabyte paste once took the window to 400 MB).
+inline constexpr int kInputMaxLength = 1000;
+inline constexpr std::string_view kInputCutNotice = "Въведеният текст е съкратен до 1000 знака.";
+
+// The message that tells of a calculation error (the core's own text): its name, its title and
+// its one button.
+inline constexpr std::string_view kMessageName = "Message";
+inline constexpr std::string_view kErrorTitle = "Грешка при изчислението";
+inline constexpr std::string_view kMessageButton = "Добре";
+
+// What the page says where its script cannot run or its calculation core does not load.
+inline constexpr std::string_view kNeedsScript =
+    "Тази страница изчислява с JavaScript и WebAssembly. Отворете я в браузър, който ги "
+    "изпълнява (Chrome, Edge, Firefox или Safari), а не в преглед на прикачен файл.";
+inline constexpr std::string_view kCoreFailed =
+    "Изчислителното ядро не се зареди. Отворете страницата в по-нов браузър.";
+
+// --- the controls ---
+
+inline constexpr Rgb kLabelColour{255, 192, 128};
+inline constexpr Rgb kOptionColour{192, 255, 192};
+inline constexpr Rgb kCalculateColour{0, 255, 0};
+inline constexpr Rgb kClearColour{255, 128, 128};
+inline constexpr std::string_view kCalculate = "Изчисли";
+inline constexpr std::string_view kClear = "Изчисти";
+
+constexpr Control Option(int index) {
+    return {"Option1",
+            index,
+            ControlKind::Option,
+            8,
+            20 * index,
+            129,
+            20,
+            kOptionCaptions.at(index),
+            kOptionColour,
+            kOptionCaptions.at(index),
+            kSolutionFormulas.at(index)};
+}
+
+// The controls in tab order.
+inline constexpr auto kControls = std::to_array<Control>({
+    {"Text1", 0, ControlKind::ResultBox, 8, 224, 481, 121, kTaskText, std::nullopt, "Резултат", ""},
+    {"Label1", 0, ControlKind::Label, 24, 0, 457, 25, kTitle, kLabelColour, kTitle, ""},
+    {"Picture1", 0, ControlKind::Picture, 8, 32, 330, 153, "", std::nullopt,
+     "Чертеж на триъгълника ABC", ""},
+    {"Frame1", 0, ControlKind::Frame, 352, 32, 137, 145, "", kWindowBackground, "Дадено е", ""},
+    Option(0),
+    Option(1),
+    Option(2),
+    Option(3),
+    Option(4),
+    Option(5),
+    {"Label1", 1, ControlKind::Label, 8, 192, 145, 25, kInputLabel, kLabelColour, kInputLabel, ""},
+    {"Text2", 0, ControlKind::Input, 152, 192, 89, 27, "", std::nullopt, kInputLabel, kInputHint},
+    {"Command1", 0, ControlKind::Button, 272, 192, 89, 25, kCalculate, kCalculateColour, kCalculate,
+     ""},
+    {"Command1", 1, ControlKind::Button, 400, 192, 89, 25, kClear, kClearColour, kClear, ""},
+    Option(6),
+});
+
+// The drawing inside Picture1's two-pixel sunken border.
+inline constexpr int kPictureBorder = 2;
+inline constexpr int kDrawingWidth = 326;
+inline constexpr int kDrawingHeight = 149;
+
+}  // namespace triangle30::form

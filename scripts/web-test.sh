@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the web page (scripts/web-build.sh) and tests it: the core's tests and the module's
+# under node, then the page in headless Chromium (tests/page_test.py), whose expected reports
+# come from the console tool of build/ (scripts/build.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/web-build.sh
+ctest --test-dir build-web --output-on-failure
+
+scripts/install-deps.sh page
+# axe-core, for the accessibility check only: pinned by its lock file, never shipped.
+mkdir -p build-web/axe
+cp tests/axe/package.json tests/axe/package-lock.json build-web/axe/
+npm ci --prefix build-web/axe --no-audit --no-fund --loglevel=error >/dev/null
+[ -x build/cli/triangle30-report ] || scripts/build.sh
+/usr/bin/python3 tests/page_test.py build-web/triangle30.html build-web/web/description.json \
+    build/cli/triangle30-report tests/report_test.cpp \
+    build-web/axe/node_modules/axe-core/axe.min.js
