@@ -99,23 +99,22 @@ int main() {
 
     std::string controls = "[";
     for (const form::Control& c : form::kControls) {
-        controls += "\n{\"id\":" + Quoted(std::string(c.name) + "_" + std::to_string(c.index)) +
-                    ",\"kind\":" + Quoted(KindName(c.kind)) +
-                    ",\"index\":" + std::to_string(c.index) + ",\"left\":" +
-                    std::to_string(c.left) + ",\"top\":" + std::to_string(c.top) +
-                    ",\"width\":" + std::to_string(c.width) +
-                    ",\"height\":" + std::to_string(c.height) + ",\"text\":" + Quoted(c.text) +
-                    ",\"background\":" + Colour(c.background) +
-                    ",\"accessibleName\":" + Quoted(c.accessibleName) +
-                    ",\"toolTip\":" + Quoted(c.toolTip) + "},";
+        controls +=
+            "\n{\"id\":" + Quoted(std::string(c.name) + "_" + std::to_string(c.index)) +
+            ",\"kind\":" + Quoted(KindName(c.kind)) + ",\"index\":" + std::to_string(c.index) +
+            ",\"left\":" + std::to_string(c.left) + ",\"top\":" + std::to_string(c.top) +
+            ",\"width\":" + std::to_string(c.width) + ",\"height\":" + std::to_string(c.height) +
+            ",\"text\":" + Quoted(c.text) + ",\"background\":" + Colour(c.background) +
+            ",\"accessibleName\":" + Quoted(c.accessibleName) +
+            ",\"toolTip\":" + Quoted(c.toolTip) + "},";
     }
     controls.back() = ']';
     field("controls", controls);
 
     std::string lines = "[";
     for (const drawing::Line& line : drawing::kLines) {
-        lines += "[" + PointJson(line.from) + "," + PointJson(line.to) + "," +
-                 Number(line.width) + "],";
+        lines +=
+            "[" + PointJson(line.from) + "," + PointJson(line.to) + "," + Number(line.width) + "],";
     }
     lines.back() = ']';
     std::string rightAngle = "[";
