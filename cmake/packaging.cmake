@@ -1,6 +1,59 @@
-# Packaging: the Debian package on Linux; on Windows the portable zip and the installer, made
-# from our own installer template (cmake/NSIS.template.in), with the third-party notices.
-#   cmake --build build --target package
+# Installing and packaging: the install rules, the Debian package on Linux, and on Windows the
+# portable zip and the installer, made from our own installer template (NSIS.template.in),
+# with the third-party notices.
+#   cmake --install build        cmake --build build --target package
+include(GNUInstallDirs)
+
+if(TARGET triangle30)
+    if(WIN32)
+        # The programs stand at the top of the install folder and of the zip, with a short
+        # read-me in Bulgarian, for Notepad: UTF-8 with a byte order mark, CR LF line ends.
+        install(TARGETS triangle30 triangle30-report RUNTIME DESTINATION .)
+        configure_file(${PROJECT_SOURCE_DIR}/resources/windows-readme.txt.in README.txt @ONLY
+            NEWLINE_STYLE CRLF)
+        install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
+    else()
+        install(TARGETS triangle30 triangle30-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        # The desktop entry, the metainfo and the icons, under one reverse-DNS id.
+        install(FILES ${PROJECT_SOURCE_DIR}/resources/${TRIANGLE30_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        configure_file(${PROJECT_SOURCE_DIR}/resources/${TRIANGLE30_APP_ID}.metainfo.xml.in
+            ${TRIANGLE30_APP_ID}.metainfo.xml @ONLY)
+        install(FILES ${PROJECT_BINARY_DIR}/${TRIANGLE30_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+        install(FILES ${PROJECT_SOURCE_DIR}/docs/screenshot.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/triangle30)
+        install(FILES ${PROJECT_SOURCE_DIR}/resources/triangle30.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps
+            RENAME ${TRIANGLE30_APP_ID}.png)
+        foreach(size 48 64 128 256)
+            install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/triangle30-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+                RENAME ${TRIANGLE30_APP_ID}.png)
+        endforeach()
+
+        # The man pages, the copyright and the changelog, compressed as Debian keeps them.
+        find_program(GZIP_EXECUTABLE gzip REQUIRED)
+        configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in changelog @ONLY)
+        set(compressed)
+        foreach(file ${PROJECT_SOURCE_DIR}/resources/man/triangle30.1
+                ${PROJECT_SOURCE_DIR}/resources/man/triangle30-report.1
+                ${PROJECT_BINARY_DIR}/changelog)
+            get_filename_component(name ${file} NAME)
+            add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
+                COMMAND ${GZIP_EXECUTABLE} -9nc ${file} > ${PROJECT_BINARY_DIR}/${name}.gz
+                DEPENDS ${file} VERBATIM)
+            list(APPEND compressed ${PROJECT_BINARY_DIR}/${name}.gz)
+        endforeach()
+        add_custom_target(compressed_docs ALL DEPENDS ${compressed})
+        install(FILES ${PROJECT_BINARY_DIR}/triangle30.1.gz ${PROJECT_BINARY_DIR}/triangle30-report.1.gz
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        install(FILES ${PROJECT_BINARY_DIR}/changelog.gz
+            ${PROJECT_SOURCE_DIR}/resources/debian/copyright
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/triangle30)
+    endif()
+endif()
+
 set(CPACK_PACKAGE_NAME triangle30)
 set(CPACK_PACKAGE_VENDOR triangle30)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY

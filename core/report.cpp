@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include <initializer_list>
+
 #include "checked_math.h"
 #include "number_text.h"
 #include "triangle.h"
@@ -8,13 +10,28 @@ namespace triangle30 {
 
 namespace {
 
-void Append(ResultBox& box, std::string_view label, std::string_view value, std::string_view end) {
+// One write of the report after the first: the box's text, read back, then `parts`.
+void Append(ResultBox& box, std::initializer_list<std::string_view> parts) {
     std::string text = box.GetText();
-    text.reserve(text.size() + label.size() + value.size() + end.size());
-    text += label;
-    text += value;
-    text += end;
+    std::size_t size = text.size();
+    for (const std::string_view part : parts) {
+        size += part.size();
+    }
+    text.reserve(size);
+    for (const std::string_view part : parts) {
+        text += part;
+    }
     box.SetText(text);
+}
+
+// A labelled value and the line end.
+void AppendValue(ResultBox& box, std::string_view label, const std::string& value) {
+    Append(box, {label, value, kLineEnd});
+}
+
+// A line of its own: the check's heading, or the check itself, which has no line end.
+void AppendLine(ResultBox& box, std::string_view line, std::string_view end) {
+    Append(box, {line, end});
 }
 
 }  // namespace
@@ -53,15 +70,15 @@ void Calculate(std::int16_t givenIndex, std::string_view inputText, ResultBox& b
     const auto f = [decimalSeparator](double x) { return FormatNumber(x, decimalSeparator); };
 
     box.SetText(std::string("Катет BC = ") + f(s.BC) + std::string(kLineEnd));
-    Append(box, "Катет AC = ", f(s.AC), kLineEnd);
-    Append(box, "Хипотенуза AB = ", f(s.AB), kLineEnd);
+    AppendValue(box, "Катет AC = ", f(s.AC));
+    AppendValue(box, "Хипотенуза AB = ", f(s.AB));
     const double perimeter = Add(Add(s.BC, s.AC), s.AB);
-    Append(box, "Изчислен периметър P = ", f(perimeter), kLineEnd);
-    Append(box, "Проверка с теорема на Питагор:", "", kLineEnd);
+    AppendValue(box, "Изчислен периметър P = ", f(perimeter));
+    AppendLine(box, "Проверка с теорема на Питагор:", kLineEnd);
     const double q1 = Mul(s.BC, s.BC);
     const double q2 = Mul(s.AC, s.AC);
     const double q3 = Mul(s.AB, s.AB);
-    Append(box, f(q1) + " + " + f(q2) + " = ", f(q3), "");
+    AppendLine(box, f(q1) + " + " + f(q2) + " = " + f(q3), "");
 }
 
 }  // namespace triangle30

@@ -11,7 +11,7 @@ namespace triangle30 {
 namespace {
 
 // The square root of 3.0, correctly rounded to a double.
-constexpr double root3 = 1.7320508075688772;
+constexpr double kRoot3 = 1.7320508075688772;
 
 // 60 and 75 degrees times 3.141592, as stored constants.
 constexpr double kSixtyDegreesTimesPi = 188.49552;
@@ -19,7 +19,7 @@ constexpr double kSeventyFiveDegreesTimesPi = 235.6194;
 
 TriangleSolution FromLegBC(double bc) {
     const double ab = Mul(2, bc);
-    const double ac = Mul(bc, root3);
+    const double ac = Mul(bc, kRoot3);
     return {bc, ac, ab};
 }
 
@@ -31,15 +31,15 @@ TriangleSolution SolveTriangle(GivenKind kind, double value) {
         case GivenKind::LegBC:
             return FromLegBC(v);
         case GivenKind::LegAC: {
-            const double bc = Div(v, root3);
+            const double bc = Div(v, kRoot3);
             return {bc, v, Mul(2, bc)};
         }
         case GivenKind::HypotenuseAB: {
             const double bc = Div(v, 2);
-            return {bc, Mul(bc, root3), v};
+            return {bc, Mul(bc, kRoot3), v};
         }
         case GivenKind::AltitudeCH: {
-            const double bc = Div(Mul(2, v), root3);
+            const double bc = Div(Mul(2, v), kRoot3);
             const double ab = Mul(2, bc);
             return {bc, Mul(2, v), ab};
         }
@@ -53,9 +53,9 @@ TriangleSolution SolveTriangle(GivenKind kind, double value) {
         }
         case GivenKind::AreaS: {
             const double t = Mul(2, v);
-            const double u = Div(t, root3);
+            const double u = Div(t, kRoot3);
             const double bc = Sqrt(u);
-            const double ac = Mul(bc, root3);
+            const double ac = Mul(bc, kRoot3);
             return {bc, ac, Mul(2, bc)};
         }
     }

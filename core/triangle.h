@@ -32,7 +32,7 @@ struct TriangleSolution {
 
 // Computes the legs and the hypotenuse from `value`, the size of the quantity `kind`.
 // Every step is one double operation in a fixed order and grouping, so the last digit of the
-// results is reproducible; e.g. kind LegAC: BC = AC / root3, then AB = 2 * BC.
+// results is reproducible; e.g. kind LegAC: BC = AC / kRoot3, then AB = 2 * BC.
 // The bisector uses sin(188.49552 / 180) and sin(235.6194 / 180) (a shortened pi) on purpose.
 // Zero and negative values are used as they are.
 // Throws OverflowError when a step leaves the double range (or `value` is infinite),

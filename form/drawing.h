@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <numbers>
 #include <string_view>
 
 namespace triangle30::form::drawing {
@@ -36,9 +37,9 @@ inline constexpr std::string_view kFontFamily = "Liberation Serif";  // serif, a
 inline constexpr double kBaseY = 118;
 inline constexpr Point kA{14, kBaseY};
 inline constexpr Point kB{312, kBaseY};
-inline constexpr double kRoot3 = 1.7320508075688772;
 inline constexpr Point kM{kA.x + (kB.x - kA.x) / 2, kBaseY};
-inline constexpr Point kL{kA.x + (kB.x - kA.x) * kRoot3 / (1 + kRoot3), kBaseY};
+inline constexpr Point kL{kA.x + (kB.x - kA.x) * std::numbers::sqrt3 / (1 + std::numbers::sqrt3),
+                          kBaseY};
 inline constexpr Point kH{kA.x + (kB.x - kA.x) * 3 / 4, kBaseY};
 inline constexpr Point kC{kH.x, kBaseY - 95};
 

@@ -34,7 +34,7 @@ $quick && exit 0
 scripts/web-test.sh
 
 scripts/analyse.sh
-scripts/package-test.sh
+bash tests/package_test.sh
 
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 

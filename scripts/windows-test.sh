@@ -14,7 +14,9 @@ start_xvfb
 WINE=$(sed -n 's/^WINE64:FILEPATH=//p' build-win64/CMakeCache.txt)
 [ -x "$WINE" ] || { echo "windows-test.sh: no Wine in build-win64/CMakeCache.txt" >&2; exit 1; }
 WINESERVER=$(dirname "$WINE")/wineserver
-export WINE WINESERVER
+# Where the window's controls stand, for the end-to-end test's clicks.
+TRIANGLE30_DESCRIBE="$WINE $PWD/build-win64/form/describe.exe"
+export WINE WINESERVER TRIANGLE30_DESCRIBE
 # No Mono, Gecko or desktop menu entries: the programs need none of them.
 export WINEPREFIX="$PWD/build-win64/wine" WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"

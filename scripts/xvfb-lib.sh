@@ -2,6 +2,9 @@
 #   start_xvfb [XVFB OPTIONS]  starts Xvfb on a free display, exports DISPLAY, and stops it (and
 #                              the process whose pid is in $app, if any) when the script exits
 #   find_window PID            prints the first visible window of PID, waiting up to 10 s
+#   centre NAME                prints the centre of the window's control NAME (Option1_1,
+#                              Command1_0, ...) as "X Y", from the window's description: the
+#                              command in TRIANGLE30_DESCRIBE, by default build/form/describe
 
 start_xvfb() {
     local fdfile
@@ -24,4 +27,15 @@ find_window() {
         sleep 0.05
     done
     echo "$window"
+}
+
+centre() {
+    if [ -z "${centres:-}" ]; then
+        # shellcheck disable=SC2086
+        centres=$(${TRIANGLE30_DESCRIBE:-$(dirname "${BASH_SOURCE[0]}")/../build/form/describe} \
+            --centres | tr -d '\r')
+    fi
+    local line
+    line=$(grep "^$1 " <<<"$centres") || { echo "no control $1" >&2; return 1; }
+    echo "${line#* }"
 }

@@ -19,17 +19,22 @@ wid=$(find_window "$app")
 [ -n "$wid" ] || { echo "FAIL: no window appeared"; exit 1; }
 sleep 0.3
 
-click() { xdotool mousemove --window "$wid" "$1" "$2" click 1; sleep 0.1; }
+# A click at the centre of the named control, where the window's description puts it.
+click() {
+    read -r x y < <(centre "$1")
+    xdotool mousemove --window "$wid" "$x" "$y" click 1
+    sleep 0.1
+}
 key() { xdotool key "$@"; sleep 0.1; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
-copy_result_box() { click 240 290; key ctrl+a; key ctrl+c; clipboard; }
+copy_result_box() { click Text1_0; key ctrl+a; key ctrl+c; clipboard; }
 alive() { kill -0 "$app" 2>/dev/null; }
 
 # Option "катет AC", 2.5, "Изчисли".
-click 370 62
-click 196 205
+click Option1_1
+click Text2_0
 xdotool type --delay 30 "2.5"
-click 316 204
+click Command1_0
 expected="Катет BC = 1,44337567297406
 Катет AC = 2,5
 Хипотенуза AB = 2,88675134594813
@@ -39,21 +44,21 @@ expected="Катет BC = 1,44337567297406
 check_eq "report after катет AC and 2.5, copied with Ctrl+A Ctrl+C" "$expected" "$(copy_result_box)"
 
 # Enter in the input calculates too.
-click 196 205
+click Text2_0
 key ctrl+a
 xdotool type --delay 30 "1"
 key Return
 check_eq "Enter calculates" "Катет BC = 0,577350269189626" "$(copy_result_box | head -n 1)"
 
 # A number beyond range: a message, then the window goes on.
-click 196 205
+click Text2_0
 key ctrl+a
 xdotool type --delay 30 "1E999"
-click 316 204
+click Command1_0
 sleep 0.3
 windows=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)
 check_eq "a message window opens for 1E999" "2" "$windows"
-click 240 12  # the window behind the message: the keyboard stays with the message
+click Label1_0  # the window behind the message: the keyboard stays with the message
 key Return
 # Without a window manager, Wine hides a closed window about 2 s late.
 for _ in $(seq 50); do
@@ -65,14 +70,14 @@ check "still running after the error" alive
 check_eq "the earlier report stays after the error" "Катет BC = 0,577350269189626" "$(copy_result_box | head -n 1)"
 
 # "Изчисти": options, input and result box emptied; calculate then does nothing.
-click 444 204
+click Command1_1
 echo -n "sentinel" | xclip -i -selection clipboard
 check_eq "the result box is empty after clearing" "sentinel" "$(copy_result_box)"
-click 196 205
+click Text2_0
 xdotool type --delay 30 "1"
-click 316 204
+click Command1_0
 check_eq "calculate does nothing with no option checked" "sentinel" "$(copy_result_box)"
-click 196 205
+click Text2_0
 key ctrl+a
 key ctrl+c
 check_eq "the input was emptied by clearing" "1" "$(clipboard)"
@@ -83,10 +88,10 @@ check "still running after the checks" alive
 # message is open ends the program at once, message and all. Wine turns the request into
 # Windows' own, which Windows keeps from a window that a message blocks: Linux only.
 if [[ "$*" != *wine* ]]; then
-    click 370 62
-    click 196 205
+    click Option1_1
+    click Text2_0
     xdotool type --delay 30 "1E999"
-    click 316 204
+    click Command1_0
     sleep 0.3
     check_eq "a message is open" "2" "$(xdotool search --onlyvisible --pid "$app" | wc -l)"
     /usr/bin/python3 - "$wid" <<'PY'

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <random>
 
 #include "description.h"
@@ -81,8 +82,9 @@ class MonkeyTest : public QObject, public WindowFixture {
         expectedInput_ = (expectedInput_ + text).left(triangle30::form::kInputMaxLength);
     }
 
-    // Calculates as the window must: the same core call on the expected state.
-    void Calculate(const std::function<void()>& action) {
+    // Does `action`, which calculates, and checks the window against the same core call on the
+    // expected state.
+    void CalculateAndCompare(const std::function<void()>& action) {
         triangle30::StringResultBox model(BoxText());
         bool failed = false;
         try {
@@ -139,7 +141,7 @@ class MonkeyTest : public QObject, public WindowFixture {
         } else if (action < 51) {
             // A megabyte of digits, calculated with and cleared again.
             Paste(QString(1 << 20, QLatin1Char('7')));
-            Calculate([this] { QTest::keyClick(Input(), Qt::Key_Return); });
+            CalculateAndCompare([this] { QTest::keyClick(Input(), Qt::Key_Return); });
             ClearInput();
         } else if (action < 62) {
             ClearInput();
@@ -147,9 +149,9 @@ class MonkeyTest : public QObject, public WindowFixture {
             QTest::keyClick(Input(), Qt::Key_Comma, Qt::KeypadModifier);
             expectedInput_ = (expectedInput_ + '.').left(triangle30::form::kInputMaxLength);
         } else if (action < 75) {
-            Calculate([this] { QTest::keyClick(Input(), Qt::Key_Return); });
+            CalculateAndCompare([this] { QTest::keyClick(Input(), Qt::Key_Return); });
         } else if (action < 93) {
-            Calculate([this] { ClickCalculate(); });
+            CalculateAndCompare([this] { ClickCalculate(); });
         } else {
             ClickClear();
             expectedIndex_ = -1;
@@ -164,9 +166,8 @@ class MonkeyTest : public QObject, public WindowFixture {
         const QByteArray where = "after action " + QByteArray::number(step);
         QVERIFY2(form_->isVisible(), where);
         QVERIFY2(form_->givenIndex() == expectedIndex_, where);
-        for (int i = 0; i < 7; ++i) {
-            const bool checked = Option(i)->isChecked();
-            QVERIFY2(checked == (i == expectedIndex_), where);
+        for (int i = 0; i < triangle30::kGivenKindCount; ++i) {
+            QVERIFY2(Option(i)->isChecked() == (i == expectedIndex_), where);
         }
         QVERIFY2(Input()->text() == expectedInput_, where);
         const std::string box = BoxText();

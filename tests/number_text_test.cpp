@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>

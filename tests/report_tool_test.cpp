@@ -52,6 +52,14 @@ QByteArray OnThisPlatform(QByteArray expected, const QString& lang, bool exact =
     return expected;
 }
 
+const QByteArray kZeros =
+    "Катет BC = 0\nКатет AC = 0\nХипотенуза AB = 0\nИзчислен периметър P = 0\n"
+    "Проверка с теорема на Питагор:\n0 + 0 = 0\n";
+
+const QByteArray kLegBcOne =
+    "Катет BC = 1\nКатет AC = 1.73205080756888\nХипотенуза AB = 2\n"
+    "Изчислен периметър P = 4.73205080756888\nПроверка с теорема на Питагор:\n1 + 3 = 4\n";
+
 const QByteArray kLegAcReport =
     "Катет BC = 1,44337567297406\n"
     "Катет AC = 2,5\n"
@@ -90,11 +98,7 @@ class ReportToolTest : public QObject {
                    "Хипотенуза AB = 6.79617697938849\nИзчислен периметър P = 16.0799273818482\n"
                    "Проверка с теорема на Питагор:\n"
                    "11.5470053837925 + 34.6410161513775 = 46.1880215351701\n");
-        QTest::newRow("absent text reads as zero")
-            << QStringList{"0"} << "C"
-            << QByteArray(
-                   "Катет BC = 0\nКатет AC = 0\nХипотенуза AB = 0\n"
-                   "Изчислен периметър P = 0\nПроверка с теорема на Питагор:\n0 + 0 = 0\n");
+        QTest::newRow("absent text reads as zero") << QStringList{"0"} << "C" << kZeros;
         QTest::newRow("nothing chosen prints nothing")
             << QStringList{"-1", "5"} << "C" << QByteArray();
         QTest::newRow("exact keeps CR LF and no final newline")
@@ -103,23 +107,11 @@ class ReportToolTest : public QObject {
                    "Катет BC = 1\r\nКатет AC = 1.73205080756888\r\nХипотенуза AB = 2\r\n"
                    "Изчислен периметър P = 4.73205080756888\r\n"
                    "Проверка с теорема на Питагор:\r\n1 + 3 = 4");
-        QTest::newRow("blanks around the kind")
-            << QStringList{" BC\t", "1"} << "C"
-            << QByteArray(
-                   "Катет BC = 1\nКатет AC = 1.73205080756888\nХипотенуза AB = 2\n"
-                   "Изчислен периметър P = 4.73205080756888\nПроверка с теорема на Питагор:\n"
-                   "1 + 3 = 4\n");
+        QTest::newRow("blanks around the kind") << QStringList{" BC\t", "1"} << "C" << kLegBcOne;
         QTest::newRow("a negative text is not an option")
-            << QStringList{"0", "-1"} << "C"
-            << QByteArray(
-                   "Катет BC = -1\nКатет AC = -1.73205080756888\nХипотенуза AB = -2\n"
-                   "Изчислен периметър P = -4.73205080756888\nПроверка с теорема на Питагор:\n"
-                   "1 + 3 = 4\n");
+            << QStringList{"0", "-0"} << "C" << kZeros;
         QTest::newRow("double dash lets the text start with dashes")
-            << QStringList{"--", "0", "--5"} << "C"
-            << QByteArray(
-                   "Катет BC = 0\nКатет AC = 0\nХипотенуза AB = 0\n"
-                   "Изчислен периметър P = 0\nПроверка с теорема на Питагор:\n0 + 0 = 0\n");
+            << QStringList{"--", "0", "--5"} << "C" << kZeros;
     }
 
     void printsTheReport() {

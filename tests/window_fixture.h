@@ -42,6 +42,21 @@ class WindowFixture {
         return Control<QPushButton>(QStringLiteral("Command1_%1").arg(i));
     }
     void ClickCalculate() const { QTest::mouseClick(Button(0), Qt::LeftButton); }
+    // Chooses the option, types `text` over the input, and clicks «Изчисли».
+    void Compute(int option, const QString& text) const {
+        QTest::mouseClick(Option(option), Qt::LeftButton);
+        Input()->clear();
+        QTest::keyClicks(Input(), text);
+        ClickCalculate();
+    }
+    bool NoOptionChecked() const {
+        for (int i = 0; i < triangle30::kGivenKindCount; ++i) {
+            if (Option(i)->isChecked()) {
+                return false;
+            }
+        }
+        return true;
+    }
     void ClickClear() const { QTest::mouseClick(Button(1), Qt::LeftButton); }
     // The result box's text as the core wrote it, with CR LF line ends.
     std::string BoxText() const {

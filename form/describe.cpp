@@ -1,5 +1,9 @@
-// Prints the description of the window (form/) as JSON, for the script that makes the web
-// page: every id, place, size, colour and text of the page comes from here.
+// Prints the description of the window:
+//   describe            as JSON, for the script that makes the web page: every id, place, size,
+//                       colour and text of the page comes from here;
+//   describe --centres  each control's name and centre in the window's pixels, a line each
+//                       ("Option1_1 424 62"), for the scripts that click the real window.
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -69,9 +73,23 @@ constexpr std::string_view KindName(form::ControlKind kind) {
     return "";
 }
 
-}  // namespace
+// The centres of the controls; an option's place is within the frame.
+std::string Centres() {
+    std::string out;
+    const form::Control* frame = nullptr;
+    for (const form::Control& c : form::kControls) {
+        if (c.kind == form::ControlKind::Frame) {
+            frame = &c;
+        }
+        const int left = c.left + (c.kind == form::ControlKind::Option ? frame->left : 0);
+        const int top = c.top + (c.kind == form::ControlKind::Option ? frame->top : 0);
+        out += std::string(c.name) + "_" + std::to_string(c.index) + " " +
+               std::to_string(left + c.width / 2) + " " + std::to_string(top + c.height / 2) + "\n";
+    }
+    return out;
+}
 
-int main() {
+std::string Json() {
     std::string json = "{";
     const auto field = [&json](std::string_view name, const std::string& value) {
         json += Quoted(name) + ":" + value + ",\n";
@@ -132,5 +150,13 @@ int main() {
             ",\"height\":" + std::to_string(drawing::kHeight) +
             ",\"fontFamily\":" + Quoted(drawing::kFontFamily) + ",\"lines\":" + lines +
             ",\"rightAngle\":" + rightAngle + ",\"letters\":" + letters + "}}\n";
-    return std::fputs(json.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+    return json;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const bool centres = argc > 1 && std::string_view(argv[1]) == "--centres";
+    const std::string text = centres ? Centres() : Json();
+    return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
 }
