@@ -144,7 +144,8 @@ std::string FormatNumber(double value, std::string_view decimalSeparator) {
     char* const end =
         std::to_chars(begin, begin + buffer.size(), value, std::chars_format::general, 15).ptr;
 #endif
-    if (char* const exponent = std::find(begin, end, 'e'); exponent != end) {
+    // The exponent, if any, ends the text: e+XX or e+XXX.
+    if (char* const exponent = std::find(std::max(begin, end - 5), end, 'e'); exponent != end) {
         *exponent = 'E';
     }
     char* const point = std::find(begin, end, '.');

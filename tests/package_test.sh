@@ -5,8 +5,8 @@
 #   tests/package_test.sh      (after scripts/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# shellcheck source=check-lib.sh
-source tests/check-lib.sh
+# shellcheck source=check_lib.sh
+source tests/check_lib.sh
 sudo=()
 [ "$(id -u)" -ne 0 ] && sudo=(sudo)
 

@@ -20,8 +20,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine=${WINE:?the Wine of the toolchain}
 wineserver=${WINESERVER:?}
 export WINEDEBUG=-all
-# shellcheck source=check-lib.sh
-source "$here/check-lib.sh"
+# shellcheck source=check_lib.sh
+source "$here/check_lib.sh"
 # shellcheck source=../scripts/xvfb-lib.sh
 source "$here/../scripts/xvfb-lib.sh"
 # The value of a string entry of a registry key, read from the key exported (in UTF-16, so
@@ -170,7 +170,7 @@ check "and brings the program back" cmp -s "$folder/triangle30.exe" "$installed/
 
 # The installed window, driven as on Linux.
 check "the installed window passes the end-to-end test" \
-    bash "$here/e2e_window.sh" "$wine" "$installed/triangle30.exe"
+    bash "$here/e2e_window_test.sh" "$wine" "$installed/triangle30.exe"
 
 # The uninstaller, silently: it copies itself away and returns at once, so wait for Wine.
 uninstaller=$(reg_value "$uninstall_key" UninstallString | tr -d '"')

@@ -92,7 +92,12 @@
         resultBox.focus();
     });
 
-    const wasm = Uint8Array.from(atob(CORE_WASM), (c) => c.charCodeAt(0));
+    const code = atob(CORE_WASM);
+    const wasm = new Uint8Array(code.length);
+    for (let i = 0; i < code.length; ++i) {
+        wasm[i] = code.charCodeAt(i);
+    }
+    // Compiled off the main thread; the page is painted meanwhile.
     Triangle30Core({ wasmBinary: wasm }).then((module) => {
         core = module;
         separator = core.ccall("Triangle30Separator", "string", ["string"], [decimal]);

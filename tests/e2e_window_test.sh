@@ -2,12 +2,12 @@
 # Drives the real triangle30 under Xvfb as a person would: mouse clicks and typing through
 # xdotool, the report read back through the clipboard; under Bulgarian regional settings, so
 # the report must show a decimal comma.
-#   e2e_window.sh COMMAND...   the command that starts the program, such as build/ui/triangle30
+#   e2e_window_test.sh COMMAND...   the command that starts the program, such as build/ui/triangle30
 #                              or wine64 triangle30.exe
 set -euo pipefail
 
-# shellcheck source=check-lib.sh
-source "$(dirname "$0")/check-lib.sh"
+# shellcheck source=check_lib.sh
+source "$(dirname "$0")/check_lib.sh"
 # shellcheck source=../scripts/xvfb-lib.sh
 source "$(dirname "$0")/../scripts/xvfb-lib.sh"
 start_xvfb
