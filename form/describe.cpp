@@ -5,6 +5,7 @@
 //                       ("Option1_1 424 62"), for the scripts that click the real window.
 #include <array>
 #include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,16 @@ namespace {
 
 namespace form = triangle30::form;
 namespace drawing = triangle30::form::drawing;
+
+// The parts, one after another. (Appends: GCC 12 warns wrongly of overlapping copies in
+// "literal" + std::string at -O3.)
+std::string Cat(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (const std::string_view part : parts) {
+        out += part;
+    }
+    return out;
+}
 
 // A JSON string: the text between quotes, with quotes, backslashes and controls escaped.
 std::string Quoted(std::string_view text) {
@@ -32,15 +43,16 @@ std::string Quoted(std::string_view text) {
             out += c;
         }
     }
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 std::string Colour(const std::optional<form::Rgb>& rgb) {
     if (!rgb) {
         return "null";
     }
-    return "[" + std::to_string(rgb->red) + "," + std::to_string(rgb->green) + "," +
-           std::to_string(rgb->blue) + "]";
+    return Cat({"[", std::to_string(rgb->red), ",", std::to_string(rgb->green), ",",
+                std::to_string(rgb->blue), "]"});
 }
 
 std::string Number(double value) {
@@ -50,7 +62,7 @@ std::string Number(double value) {
 }
 
 std::string PointJson(drawing::Point p) {
-    return "[" + Number(p.x) + "," + Number(p.y) + "]";
+    return Cat({"[", Number(p.x), ",", Number(p.y), "]"});
 }
 
 constexpr std::string_view KindName(form::ControlKind kind) {
@@ -83,8 +95,8 @@ std::string Centres() {
         }
         const int left = c.left + (c.kind == form::ControlKind::Option ? frame->left : 0);
         const int top = c.top + (c.kind == form::ControlKind::Option ? frame->top : 0);
-        out += std::string(c.name) + "_" + std::to_string(c.index) + " " +
-               std::to_string(left + c.width / 2) + " " + std::to_string(top + c.height / 2) + "\n";
+        out += Cat({c.name, "_", std::to_string(c.index), " ", std::to_string(left + c.width / 2),
+                    " ", std::to_string(top + c.height / 2), "\n"});
     }
     return out;
 }
@@ -92,7 +104,7 @@ std::string Centres() {
 std::string Json() {
     std::string json = "{";
     const auto field = [&json](std::string_view name, const std::string& value) {
-        json += Quoted(name) + ":" + value + ",\n";
+        json += Cat({Quoted(name), ":", value, ",\n"});
     };
     field("formName", Quoted(form::kFormName));
     field("title", Quoted(form::kWindowTitle));
@@ -101,7 +113,7 @@ std::string Json() {
     field("background", Colour(form::kWindowBackground));
     std::string families = "[";
     for (const std::string_view family : form::kFontFamilies) {
-        families += Quoted(family) + ",";
+        families += Cat({Quoted(family), ","});
     }
     families.back() = ']';
     field("fontFamilies", families);
@@ -117,39 +129,54 @@ std::string Json() {
 
     std::string controls = "[";
     for (const form::Control& c : form::kControls) {
-        controls +=
-            "\n{\"id\":" + Quoted(std::string(c.name) + "_" + std::to_string(c.index)) +
-            ",\"kind\":" + Quoted(KindName(c.kind)) + ",\"index\":" + std::to_string(c.index) +
-            ",\"left\":" + std::to_string(c.left) + ",\"top\":" + std::to_string(c.top) +
-            ",\"width\":" + std::to_string(c.width) + ",\"height\":" + std::to_string(c.height) +
-            ",\"text\":" + Quoted(c.text) + ",\"background\":" + Colour(c.background) +
-            ",\"accessibleName\":" + Quoted(c.accessibleName) +
-            ",\"toolTip\":" + Quoted(c.toolTip) + "},";
+        controls += Cat({"\n{\"id\":",
+                         Quoted(Cat({c.name, "_", std::to_string(c.index)})),
+                         ",\"kind\":",
+                         Quoted(KindName(c.kind)),
+                         ",\"index\":",
+                         std::to_string(c.index),
+                         ",\"left\":",
+                         std::to_string(c.left),
+                         ",\"top\":",
+                         std::to_string(c.top),
+                         ",\"width\":",
+                         std::to_string(c.width),
+                         ",\"height\":",
+                         std::to_string(c.height),
+                         ",\"text\":",
+                         Quoted(c.text),
+                         ",\"background\":",
+                         Colour(c.background),
+                         ",\"accessibleName\":",
+                         Quoted(c.accessibleName),
+                         ",\"toolTip\":",
+                         Quoted(c.toolTip),
+                         "},"});
     }
     controls.back() = ']';
     field("controls", controls);
 
     std::string lines = "[";
     for (const drawing::Line& line : drawing::kLines) {
-        lines +=
-            "[" + PointJson(line.from) + "," + PointJson(line.to) + "," + Number(line.width) + "],";
+        lines += Cat(
+            {"[", PointJson(line.from), ",", PointJson(line.to), ",", Number(line.width), "],"});
     }
     lines.back() = ']';
     std::string rightAngle = "[";
     for (const drawing::Point corner : drawing::kRightAngle) {
-        rightAngle += PointJson(corner) + ",";
+        rightAngle += Cat({PointJson(corner), ","});
     }
     rightAngle.back() = ']';
     std::string letters = "[";
     for (const drawing::Letter& letter : drawing::kLetters) {
-        letters += "[" + Quoted(letter.text) + "," + PointJson(letter.centre) + "," +
-                   (letter.italic ? "true" : "false") + "],";
+        letters += Cat({"[", Quoted(letter.text), ",", PointJson(letter.centre), ",",
+                        letter.italic ? "true" : "false", "],"});
     }
     letters.back() = ']';
-    json += "\"drawing\":{\"width\":" + std::to_string(drawing::kWidth) +
-            ",\"height\":" + std::to_string(drawing::kHeight) +
-            ",\"fontFamily\":" + Quoted(drawing::kFontFamily) + ",\"lines\":" + lines +
-            ",\"rightAngle\":" + rightAngle + ",\"letters\":" + letters + "}}\n";
+    json += Cat({"\"drawing\":{\"width\":", std::to_string(drawing::kWidth),
+                 ",\"height\":", std::to_string(drawing::kHeight),
+                 ",\"fontFamily\":", Quoted(drawing::kFontFamily), ",\"lines\":", lines,
+                 ",\"rightAngle\":", rightAngle, ",\"letters\":", letters, "}}\n"});
     return json;
 }
 
