@@ -68,7 +68,7 @@ if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sour
     else
         fail "no Debian archive is configured in /etc/apt"
     fi
-    "${sudo[@]}" apt-get update -qq || fail "apt-get update failed"
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq || fail "apt-get update failed"
 fi
 
 work=$cache/work-$key
