@@ -95,8 +95,8 @@ std::string Centres() {
         }
         const int left = c.left + (c.kind == form::ControlKind::Option ? frame->left : 0);
         const int top = c.top + (c.kind == form::ControlKind::Option ? frame->top : 0);
-        out += Cat({c.name, "_", std::to_string(c.index), " ", std::to_string(left + c.width / 2),
-                    " ", std::to_string(top + c.height / 2), "\n"});
+        out += Cat({form::Handle(c), " ", std::to_string(left + c.width / 2), " ",
+                    std::to_string(top + c.height / 2), "\n"});
     }
     return out;
 }
@@ -130,7 +130,7 @@ std::string Json() {
     std::string controls = "[";
     for (const form::Control& c : form::kControls) {
         controls += Cat({"\n{\"id\":",
-                         Quoted(Cat({c.name, "_", std::to_string(c.index)})),
+                         Quoted(form::Handle(c)),
                          ",\"kind\":",
                          Quoted(KindName(c.kind)),
                          ",\"index\":",

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "build_info.h"
@@ -160,6 +161,15 @@ inline constexpr auto kControls = std::to_array<Control>({
     {"Command1", 1, ControlKind::Button, 400, 192, 89, 25, kClear, kClearColour, kClear, ""},
     Option(6),
 });
+
+// The control's handle: its name, an underscore and its index, as in Option1_3. The window's
+// objectName and the page's id.
+inline std::string Handle(const Control& control) {
+    std::string handle(control.name);
+    handle += '_';
+    handle += std::to_string(control.index);
+    return handle;
+}
 
 // The drawing inside Picture1's two-pixel sunken border.
 inline constexpr int kPictureBorder = 2;

@@ -56,7 +56,7 @@ class MainFormTest : public QObject, public WindowFixture {
         QTest::addColumn<int>("row");
         for (std::size_t i = 0; i < triangle30::form::kControls.size(); ++i) {
             const triangle30::form::Control& control = triangle30::form::kControls.at(i);
-            QTest::addRow("%s_%d", control.name.data(), control.index) << static_cast<int>(i);
+            QTest::addRow("%s", triangle30::form::Handle(control).c_str()) << static_cast<int>(i);
         }
     }
 
@@ -65,8 +65,7 @@ class MainFormTest : public QObject, public WindowFixture {
         using triangle30::form::ControlKind;
         const triangle30::form::Control& control =
             triangle30::form::kControls.at(static_cast<std::size_t>(row));
-        const QString name = FromUtf8(control.name) + QStringLiteral("_%1").arg(control.index);
-        auto* widget = Control<QWidget>(name);
+        auto* widget = Control<QWidget>(QString::fromStdString(triangle30::form::Handle(control)));
         QCOMPARE(widget->geometry(),
                  QRect(control.left, control.top, control.width, control.height));
         if (control.kind == ControlKind::Option) {

@@ -151,9 +151,6 @@ class ReportToolTest : public QObject {
         QTest::newRow("option with a value")
             << QStringList{"--exact=1", "BC", "1"} << 2 << QByteArray()
             << QByteArray("непозната опция --exact=1");
-        QTest::newRow("Qt's own help option is unknown")
-            << QStringList{"--help-all"} << 2 << QByteArray()
-            << QByteArray("непозната опция --help-all");
         QTest::newRow("too many arguments")
             << QStringList{"1", "2", "3"} << 2 << QByteArray() << QByteArray("твърде много");
     }

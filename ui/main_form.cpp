@@ -122,7 +122,7 @@ void MainForm::BuildControls() {
     QWidget* previous = nullptr;
     for (const form::Control& row : form::kControls) {
         QWidget* widget = MakeControl(row);
-        widget->setObjectName(FromUtf8(row.name) + QLatin1Char('_') + QString::number(row.index));
+        widget->setObjectName(QString::fromStdString(form::Handle(row)));
         widget->setGeometry(row.left, row.top, row.width, row.height);
         widget->setAccessibleName(FromUtf8(row.accessibleName));
         widget->setToolTip(FromUtf8(row.toolTip));
