@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the web page (scripts/web-build.sh) and tests it: the core's tests and the module's
-# under node, then the page in headless Chromium (tests/page_test.py), whose expected reports
-# come from the console tool of build/ (scripts/build.sh).
+# under node, then the page in headless Chromium and in WebKit on a private X server
+# (tests/page_test.py), whose expected reports come from the console tool of build/
+# (scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/web-build.sh
@@ -13,6 +14,8 @@ mkdir -p build-web/axe
 cp tests/axe/package.json tests/axe/package-lock.json build-web/axe/
 npm ci --prefix build-web/axe --no-audit --no-fund --loglevel=error >/dev/null
 [ -x build/cli/triangle30-report ] || scripts/build.sh
+source scripts/xvfb-lib.sh
+start_xvfb
 /usr/bin/python3 tests/page_test.py build-web/triangle30.html build-web/web/description.json \
     build/cli/triangle30-report tests/report_test.cpp \
     build-web/axe/node_modules/axe-core/axe.min.js

@@ -1,21 +1,22 @@
 #!/usr/bin/python3
-"""Tests the web page in headless Chromium, driven as a person drives it: clicks, keys, real
-pastes and copies. One browser per language (bg-BG writes a decimal comma, en-US a period); the
-page opened from file:// and from http://127.0.0.1.
+"""Tests the web page as a person uses it: clicks, keys, real pastes and copies, in headless
+Chromium (one browser for bg-BG, one for en-US; the page from file:// and http://127.0.0.1) and
+in WebKit (MiniBrowser, on the X server in DISPLAY, under three LANGs).
 
     page_test.py PAGE DESCRIPTION.json REPORT_TOOL REPORT_TEST_SOURCE AXE_JS
 
-- every (kind, input) of the core's report and error tables, and the awkward inputs below, give
-  the report that the console tool gives (--exact, line ends aside), errors included;
-- each behaviour of the window that the page copies (load, options, tab order, keys, the
-  input's limit, clearing, copying, the message, a reload);
-- every control's place and size against the window's description, at 1024 x 768, and the
-  whole window within a 360 x 640 phone's width;
-- axe-core finds no violation, after the core is ready, after a report and with the message
-  open; the page stays within its size and loads nothing from elsewhere.
+- every (kind, input) of the core's tables and the awkward inputs below give the console tool's
+  report (--exact, line ends aside), errors included;
+- each behaviour of the window that the page copies, and the page's own: the cut notice, the
+  descriptions and the live region in the accessibility tree, a held Enter, the history;
+- every control's place and size against the description, in the wide arrangement;
+- one table of conditions, each checked the same ways (see check_conditions);
+- a browser without WebAssembly; the page's size, and nothing loaded from elsewhere.
 """
+import collections
 import functools
 import http.server
+import io
 import json
 import os
 import pathlib
@@ -25,6 +26,7 @@ import sys
 import tempfile
 import threading
 
+from PIL import Image
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
 from selenium.webdriver.chrome.service import Service
@@ -32,6 +34,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
 PAGE, DESCRIPTION, REPORT_TOOL, REPORT_TEST, AXE = sys.argv[1:6]
 PAGE_BUDGET = 153_600
@@ -43,6 +46,34 @@ AWKWARD_INPUTS = [
     (0, "inf"), (0, "1e-400"), (3, "מספר 5"), (4, "1" * 300), (5, ".5"), (6, "5."),
     (-1, "12"),
 ]
+
+# Where and how the page is seen. Below the window's width, or on a touch screen, the page is
+# in its narrow arrangement. A zoom of the browser is a viewport that many times smaller.
+Condition = collections.namedtuple("Condition", "name width height touch scale media features "
+                                   "style", defaults=(False, 1, "", (), ""))
+TEXT_SPACING = ("*{line-height:1.5!important;letter-spacing:.12em!important;"
+                "word-spacing:.16em!important}p{margin-bottom:2em!important}")
+FORCED = {"forced-colors": "active", "prefers-color-scheme": "light"}
+WIDE = Condition("1024 x 768", 1024, 768)
+CONDITIONS = [
+    Condition("320 x 568, touch", 320, 568, touch=True),
+    Condition("360 x 640, touch", 360, 640, touch=True),
+    Condition("640 x 360, touch", 640, 360, touch=True),
+    Condition("1024 x 768, touch", 1024, 768, touch=True),
+    WIDE,
+    Condition("400 % zoom of 1280 x 720", 320, 180, scale=4),
+    Condition("text spacing", 1024, 768, style=TEXT_SPACING),
+    Condition("text spacing, 360 x 640, touch", 360, 640, touch=True, style=TEXT_SPACING),
+    Condition("forced colours, light", 1024, 768, features=FORCED),
+    Condition("forced colours, dark", 1024, 768, features={**FORCED, "prefers-color-scheme": "dark"}),
+    Condition("print", 1024, 768, media="print"),
+]
+# In the en-US browser, whose minimum font size is 20 px.
+MINIMUM_FONT = 20
+MINIMUM_FONT_CONDITIONS = [Condition("minimum font size", 1024, 768),
+                           Condition("minimum font size, 360 x 640, touch", 360, 640, True)]
+# MiniBrowser's window is no narrower than about 447 px.
+WEBKIT_CONDITIONS = [WIDE, Condition("460 x 800", 460, 800)]
 
 failures = 0
 
@@ -62,9 +93,9 @@ def report_rows():
             for kind, text in rows]
 
 
-def tool_report(kind, text, locale):
+def tool_report(kind, text, lang):
     run = subprocess.run([REPORT_TOOL, "--exact", "--", str(kind), text], capture_output=True,
-                         env={**os.environ, "LANG": LOCALES[locale], "LC_ALL": ""})
+                         env={**os.environ, "LANG": lang, "LC_ALL": ""})
     error = run.stderr.decode().split("грешка: ", 1)[-1].strip() if run.returncode == 1 else ""
     return run.stdout.decode().replace("\r\n", "\n"), error
 
@@ -81,7 +112,7 @@ def serve(folder):
     return server
 
 
-def browser(locale, profile):
+def chromium(locale, profile, minimum_font=0):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -89,9 +120,21 @@ def browser(locale, profile):
                      "--disable-component-update", "--window-size=1024,768",
                      f"--lang={locale}", f"--user-data-dir={profile}"]:
         options.add_argument(argument)
-    options.add_experimental_option("prefs", {"intl.accept_languages": locale})
+    options.add_experimental_option("prefs", {"intl.accept_languages": locale,
+                                              "webkit.webprefs.minimum_font_size": minimum_font})
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver.set_script_timeout(30)
+    return driver
+
+
+def webkit(lang):
+    """MiniBrowser, which takes its language from LANG."""
+    options = WebKitOptions()
+    options.binary_location = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+    options.add_argument("--automation")
+    os.environ.update(LANG=lang, LC_ALL="")
+    driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
     driver.set_script_timeout(30)
     return driver
 
@@ -99,19 +142,35 @@ def browser(locale, profile):
 class Page:
     def __init__(self, driver, form):
         self.driver = driver
+        self.cdp = isinstance(driver, webdriver.Chrome)
         self.form = form
-        self.controls = {c["id"]: c for c in form["controls"]}
         self.ids = {kind: [c["id"] for c in form["controls"] if c["kind"] == kind]
-                    for kind in ("resultBox", "input", "button", "option", "frame")}
+                    for kind in ("resultBox", "input", "button", "option", "frame", "picture")}
 
-    def open(self, url, width=1024, height=768, mobile=False):
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+    def open(self, url, c=WIDE):
+        """The page at `url`, seen as the condition `c` says: through Chromium's emulation, or in
+        a WebKit window of that size."""
+        if self.cdp:
+            self.cdp_cmd("Emulation.setDeviceMetricsOverride", {"width": c.width, "height": c.height,
+                                                                "deviceScaleFactor": c.scale,
+                                                                "mobile": c.touch})
+            self.cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": c.touch})
+            self.cdp_cmd("Emulation.setEmulatedMedia", {"media": c.media, "features": [
+                {"name": name, "value": value} for name, value in dict(c.features).items()]})
+            self.cdp_cmd("Page.setBypassCSP", {"enabled": bool(c.style)})
+        else:
+            self.driver.set_window_size(c.width, c.height)
         self.driver.get(url)
+        if c.style:
+            self.js("const s = document.createElement('style'); s.textContent = arguments[0];"
+                    "document.head.append(s)", c.style)
         self.wait_ready()
 
     def wait_ready(self):
         WebDriverWait(self.driver, 10).until(lambda d: self.calculate.is_enabled())
+
+    def cdp_cmd(self, command, arguments):
+        return self.driver.execute_cdp_cmd(command, arguments)
 
     def el(self, id_):
         return self.driver.find_element(By.ID, id_)
@@ -169,6 +228,7 @@ class Page:
         return self.js("return document.getElementById('Message').open")
 
     def compute(self, kind, text):
+        """Chooses, types (or pastes) and presses Enter in the input."""
         self.clear.click()
         if kind >= 0:
             self.option(kind).click()
@@ -176,10 +236,23 @@ class Page:
             self.input.send_keys(text)
         elif text:
             self.paste(self.input, text)
-        self.calculate.click()
+        self.input.send_keys(Keys.ENTER)
+
+    def ax_node(self, selector):
+        """The accessibility tree's node of the element `selector` picks."""
+        root = self.cdp_cmd("DOM.getDocument", {"depth": 0})["root"]["nodeId"]
+        node = self.cdp_cmd("DOM.querySelector", {"nodeId": root, "selector": selector})
+        if not node["nodeId"]:
+            return {}
+        return self.cdp_cmd("Accessibility.getPartialAXTree", {
+            "nodeId": node["nodeId"], "fetchRelatives": False})["nodes"][0]
+
+    def description(self, selector):
+        return self.ax_node(selector).get("description", {}).get("value", "")
 
 
-def check_reports(page, locale, rows, way):
+
+def check_reports(page, lang, rows, way):
     """Each row through the page's own controls (clicks on them, the input's text set), in one
     script: the numbers are what is checked here; real typing and clicks are checked below."""
     got = page.driver.execute_async_script("""
@@ -201,10 +274,34 @@ def check_reports(page, locale, rows, way):
         done(out);""", rows, page.ids)
     mismatches = [f"{kind} {text[:20]!r}: {tuple(g)!r}, expected {e!r}"
                   for (kind, text), g, e in zip(rows, got,
-                                                (tool_report(k, t, locale) for k, t in rows))
+                                                (tool_report(k, t, lang) for k, t in rows))
                   if tuple(g) != e]
-    check(f"{way}, {locale}: {len(rows)} reports as the console tool's", not mismatches,
+    check(f"{way}, {lang}: {len(rows)} reports as the console tool's", not mismatches,
           "\n    ".join(mismatches[:5]))
+
+
+def check_message(page, way):
+    """The same text as the window's, the input and the lines kept; Enter, Escape and its
+    button close it, and the focus goes back. A held Enter counts once."""
+    for close, name in [(Keys.ENTER, "Enter"), (Keys.ESCAPE, "Escape"), (None, "its button")]:
+        page.option(0).click()
+        page.input.send_keys(Keys.CONTROL, "a")
+        page.input.send_keys("1E+200", Keys.ENTER)
+        opened = page.message_open()
+        lines = page.box_text().count("\n")
+        if page.cdp and close == Keys.ENTER:
+            for _ in range(3):
+                page.cdp_cmd("Input.dispatchKeyEvent", {"type": "keyDown", "key": "Enter",
+                                                        "text": "\r", "autoRepeat": True})
+            check(f"{way}: a held Enter leaves the message open", page.message_open())
+        if close:
+            page.keys(close)
+        else:
+            page.el("Message").find_element(By.TAG_NAME, "button").click()
+        check(f"{way}: an error opens the message; {name} closes it, the focus back in the input",
+              opened and not page.message_open() and lines == 5 and
+              page.input.get_property("value") == "1E+200" and
+              page.active() == page.ids["input"][0])
 
 
 def check_behaviour(page, way):
@@ -214,6 +311,12 @@ def check_behaviour(page, way):
           not any(page.radio(i).is_selected() for i in range(7)) and
           page.input.get_property("value") == "" and page.box_text() == task)
     check(f"{way}: the focus starts in the result box", page.active() == page.ids["resultBox"][0])
+    input_selector = f"#{page.ids['input'][0]}"
+    hint = page.js("return document.getElementById(arguments[0]).title", page.ids["input"][0])
+    check(f"{way}: the input is described by its hint", page.description(input_selector) == hint)
+    check(f"{way}: each option is described by its formulas",
+          [re.sub(r"\s+", " ", c["toolTip"]) for c in form["controls"] if c["kind"] == "option"] ==
+          [page.description(f"#{id_} input") for id_ in page.ids["option"]])
 
     # Tab order: the result box, the option group (one stop), the input, the two buttons.
     order = [page.active()]
@@ -246,6 +349,14 @@ def check_behaviour(page, way):
     first = page.box_text()
     check(f"{way}: Enter in the input calculates", first.startswith("Катет BC = 1,154"),
           first[:40])
+    live = page.ax_node(f"#{page.ids['resultBox'][0]}Live")
+    spoken = page.cdp_cmd("Accessibility.queryAXTree", {
+        "backendNodeId": live["backendDOMNodeId"], "role": "StaticText"})["nodes"] if live else []
+    check(f"{way}: the report is read out once, by a polite live region",
+          {"name": "live", "value": {"type": "token", "value": "polite"}} in
+          live.get("properties", []) and
+          [n["name"]["value"] for n in spoken] == [" ".join(first.split())] and
+          page.active() == page.ids["input"][0])
     page.clear.send_keys(Keys.ENTER)
     check(f"{way}: Enter on a focused button presses it", page.box_text() == "")
     page.option(3).click()
@@ -267,16 +378,26 @@ def check_behaviour(page, way):
           scratch.get_property("value") == first)
     page.js("arguments[0].remove()", scratch)
 
-    # The input: a paste beyond 1,000 characters is cut there, with the notice.
+    # The input: whatever brings more than 1,000 characters, they are cut there, with the
+    # notice, which then also describes the input.
     notice = page.el(f"{page.ids['input'][0]}Notice")
-    page.paste(page.input, "7" * 5000)
-    value = page.input.get_property("value")
-    check(f"{way}: a long paste is cut at {form['inputMaxLength']} characters",
-          value == "7" * form["inputMaxLength"], f"{len(value)} characters")
-    check(f"{way}: and the notice says so",
-          notice.is_displayed() and notice.text == form["inputCutNotice"])
+    limit = form["inputMaxLength"]
+    for name, text, bring in [
+            ("a paste", "7" * 5000, page.paste),
+            ("a paste with a line break", "7" * 600 + "\n" + "7" * 600, page.paste),
+            ("an on-screen keyboard's text", "7" * 1500,
+             lambda target, text: page.cdp_cmd("Input.insertText", {"text": text}))]:
+        page.input.send_keys(Keys.CONTROL, "a", Keys.DELETE)
+        bring(page.input, text)
+        value = page.input.get_property("value")
+        check(f"{way}: {name} beyond {limit} characters is cut there, and the notice says so",
+              value == text.replace("\n", " ")[:limit] and notice.is_displayed() and
+              notice.text == form["inputCutNotice"] and
+              page.description(input_selector) == f"{hint} {form['inputCutNotice']}",
+              f"{len(value)} characters")
     page.paste(page.input, "2.5")
-    check(f"{way}: a short paste shows no notice", not notice.is_displayed())
+    check(f"{way}: a short paste shows no notice",
+          not notice.is_displayed() and page.description(input_selector) == hint)
 
     # Clearing: options, input and box emptied, with nothing to undo.
     page.input.send_keys("12")
@@ -289,37 +410,32 @@ def check_behaviour(page, way):
     page.calculate.click()
     check(f"{way}: calculate does nothing with no option checked", page.box_text() == "")
 
-    # The message: the same text as the window's, the input and the lines kept; Enter, Escape
-    # and its button close it, and the focus goes back.
-    for close, name in [(Keys.ENTER, "Enter"), (Keys.ESCAPE, "Escape"), (None, "its button")]:
-        page.option(0).click()
-        page.input.send_keys(Keys.CONTROL, "a")
-        page.input.send_keys("1E+200", Keys.ENTER)
-        opened = page.message_open()
-        lines = page.box_text().count("\n")
-        if close:
-            page.keys(close)
-        else:
-            page.el("Message").find_element(By.TAG_NAME, "button").click()
-        check(f"{way}: an error opens the message; {name} closes it, the focus back in the input",
-              opened and not page.message_open() and lines == 5 and
-              page.input.get_property("value") == "1E+200" and
-              page.active() == page.ids["input"][0])
+    check_message(page, way)
 
-    # A reload starts afresh.
+    # A reload starts afresh; so does a page the history brings back, the message closed.
     page.driver.refresh()
     page.wait_ready()
     check(f"{way}: a reload starts afresh",
           page.box_text() == task and page.input.get_property("value") == "" and
           not any(page.radio(i).is_selected() for i in range(7)) and
           page.active() == page.ids["resultBox"][0])
+    if way != "http://":
+        return  # from a file, Chromium keeps no page in its back/forward cache
+    page.compute(6, "-1")
+    page.js("window.kept = true")
+    page.driver.get("about:blank")
+    page.driver.back()
+    page.wait_ready()
+    check(f"{way}: back from the history, the page starts afresh with the message closed",
+          page.js("return window.kept") is True and not page.message_open() and
+          page.box_text() == task)
 
 
 def check_geometry(page, url, way):
     page.open(url)
     form_rect = page.js(f"return document.getElementById('{page.form['formName']}')"
                         ".getBoundingClientRect().toJSON()")
-    check(f"{way}: at 1024 x 768 the window is {page.form['width']} x {page.form['height']}",
+    check(f"{way}: the window is {page.form['width']} x {page.form['height']}",
           (form_rect["width"], form_rect["height"]) == (page.form["width"], page.form["height"]))
     frame = page.ids["frame"][0]
     wrong = []
@@ -334,31 +450,99 @@ def check_geometry(page, url, way):
     check(f"{way}: every control stands where the description puts it", not wrong,
           "; ".join(wrong))
 
-    page.open(url, 360, 640, mobile=True)
-    fits = page.js(f"const r = document.getElementById('{page.form['formName']}')"
-                   ".getBoundingClientRect(); const e = document.scrollingElement;"
-                   "return [r.left >= 0 && r.right <= innerWidth && r.bottom <= innerHeight,"
-                   "e.scrollWidth <= e.clientWidth, r.width]")
-    check(f"{way}: at 360 x 640 the whole window fits, nothing scrolls sideways",
-          fits[0] and fits[1] and fits[2] > 350, f"{fits}")
+
+# What is wrong with how the page looks: a sideways scroll; an element whose text overflows its
+# box (a scroll box aside, but for a print); in the narrow arrangement, a target under 44 x 44 px or text under
+# 16 px. Then axe-core's default rules and WCAG 2.2 AA's, but for the wide arrangement's
+# options, which keep the window's 20 px rows.
+LOOK = """
+const [formName, narrow, done] = arguments;
+const found = {sideways: [], overflow: [], axe: [], ...(narrow ? {targets: [], text: []} : {})};
+const page = document.scrollingElement;
+if (page.scrollWidth > page.clientWidth) {
+    found.sideways.push(`${page.scrollWidth} > ${page.clientWidth}`);
+}
+const name = (e) => e.id || `${e.closest("[id]")?.id} ${e.tagName}`;
+for (const e of document.querySelectorAll(`#${formName} :not(svg, svg *), dialog[open] *`)) {
+    const s = getComputedStyle(e);
+    const r = e.getBoundingClientRect();
+    if (narrow && e.matches("fieldset label, input[type=text], button") &&
+        (r.width < 44 || r.height < 44)) {
+        found.targets.push(`${name(e)}: ${r.width} x ${r.height}`);
+    }
+    if (!r.width || s.display === "inline" || s.clipPath !== "none" ||
+        (/auto|scroll/.test(s.overflowX + s.overflowY) && !matchMedia("print").matches)) {
+        continue;
+    }
+    if (e.scrollWidth > e.clientWidth + 1 || e.scrollHeight > e.clientHeight + 1) {
+        found.overflow.push(`${name(e)}: ${e.scrollWidth} x ${e.scrollHeight} in ` +
+                            `${e.clientWidth} x ${e.clientHeight}`);
+    }
+    if (narrow && parseFloat(s.fontSize) < 16) {
+        found.text.push(`${name(e)}: ${s.fontSize}`);
+    }
+}
+const rules = Object.fromEntries(axe.getRules(["wcag22aa"]).map((r) => [r.ruleId, {enabled: 1}]));
+axe.run(document, {rules}).then((result) => {
+    for (const v of result.violations) {
+        found.axe.push(...v.nodes.filter((n) => narrow || v.id !== "target-size" ||
+            !document.querySelector(n.target[0])?.matches("fieldset input"))
+            .map((n) => `${v.id}: ${n.target}`));
+    }
+    done(found);
+});
+"""
+CHECKS = {"sideways": "nothing scrolls sideways", "overflow": "no text overflows its box",
+          "axe": "axe finds no violation", "view": "the page's top is in view at load, the "
+          "report after it", "drawing": "the drawing shows", "targets": "every target is at "
+          "least 44 x 44 px", "text": "the text is at least 16 px"}
 
 
-def check_axe(page, axe, way):
-    def run(state):
-        page.js(axe)
-        result = page.driver.execute_async_script(
-            "axe.run(document).then(r => arguments[0]({violations: r.violations.map("
-            "v => v.id + ': ' + v.nodes.map(n => n.target).join(' ')),"
-            "checked: r.passes.reduce((n, p) => n + p.nodes.length, 0)}))")
-        check(f"{way}: axe finds no violation {state} ({result['checked']} nodes checked)",
-              not result["violations"] and result["checked"] > 0,
-              "; ".join(result["violations"]))
-    run("when the core is ready")
-    page.compute(1, "2.5")
-    run("after a report")
-    page.compute(6, "-1")
-    run("with the message open")
-    page.keys(Keys.ESCAPE)
+def check_conditions(page, url, axe, conditions, engine):
+    """Each condition, at load, after a report and with the message open, checked the same
+    ways; the drawing, by a screenshot of its pixels far from the most common grey."""
+    for c in conditions:
+        page.open(url, c)
+        narrow = c.touch or c.width < page.form["width"]
+        found = {"view": ["scrolled at load"] if page.js("return scrollY") else []}
+        if page.cdp:
+            picture = page.el(page.ids["picture"][0]).screenshot_as_png
+            grey = Image.open(io.BytesIO(picture)).convert("L").histogram()
+            found["drawing"] = [] if sum(n for level, n in enumerate(grey) if abs(
+                level - grey.index(max(grey))) > 96) > 500 else ["no strokes"]
+        for state in ("at load", "after a report", "with the message open"):
+            if state == "after a report":
+                page.compute(1, "2.5")
+                top, bottom, view = page.js("const r = arguments[0].getBoundingClientRect();"
+                                            "return [r.top, r.bottom, innerHeight]", page.box)
+                if min(bottom, view) - max(top, 0) < min(bottom - top, view) - 1:
+                    found["view"].append(f"the report at {top} to {bottom} of {view}")
+            elif state == "with the message open":
+                page.compute(6, "-1")
+            page.js(axe)
+            for key, problems in page.driver.execute_async_script(
+                    LOOK, page.form["formName"], narrow).items():
+                found[key] = found.get(key, []) + [f"{state}: {p}" for p in problems]
+        page.keys(Keys.ESCAPE)
+        for key, title in CHECKS.items():
+            if key in found:
+                check(f"{engine}, {c.name} ({'narrow' if narrow else 'wide'}): {title}",
+                      not found[key], found[key][:4])
+
+
+def check_without_webassembly(page, url):
+    added = page.cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                         {"source": "delete globalThis.WebAssembly;"})
+    page.driver.get(url)
+    note = page.el("CoreFailed")
+    try:
+        WebDriverWait(page.driver, 10).until(lambda d: note.is_displayed())
+    except TimeoutException:
+        pass
+    check("without WebAssembly, the page says so, and «Изчисли» stays disabled",
+          note.is_displayed() and not page.calculate.is_enabled())
+    page.cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", added)
+    page.driver.get_log("browser")  # the module's own complaint
 
 
 def check_file():
@@ -386,18 +570,21 @@ def main():
             "http://": f"http://127.0.0.1:{server.server_port}/{pathlib.Path(PAGE).name}"}
     for locale in LOCALES:
         with tempfile.TemporaryDirectory() as profile:
-            driver = browser(locale, profile)
+            bulgarian = locale == "bg-BG"
+            driver = chromium(locale, profile, 0 if bulgarian else MINIMUM_FONT)
             try:
                 page = Page(driver, form)
+                if bulgarian:
+                    check_without_webassembly(page, ways["http://"])
                 for way, url in ways.items():
                     page.open(url)
-                    check_reports(page, locale, rows, way)
-                    if locale == "bg-BG":
+                    check_reports(page, LOCALES[locale], rows, way)
+                    if bulgarian:
                         page.open(url)
                         check_behaviour(page, way)
                         check_geometry(page, url, way)
-                        page.open(url)
-                        check_axe(page, axe, way)
+                check_conditions(page, ways["http://"], axe,
+                                 CONDITIONS if bulgarian else MINIMUM_FONT_CONDITIONS, "Chromium")
                 errors = [e["message"] for e in driver.get_log("browser")
                           if e["level"] == "SEVERE" and "favicon" not in e["message"]]
                 check(f"{locale}: the browser reports no error (CSP included)", not errors,
@@ -406,6 +593,25 @@ def main():
                 check(f"{locale}: the page becomes ready", False, str(e))
             finally:
                 driver.quit()
+    # Under C.UTF-8, a bare Linux image's locale, WebKit's language is "C".
+    for lang in ["bg_BG.UTF-8", "en_US.UTF-8", "C.UTF-8"]:
+        driver = webkit(lang)
+        try:
+            page = Page(driver, form)
+            page.open(ways["http://"])
+            if lang == "C.UTF-8":
+                check("WebKit, C.UTF-8: the browser's language is one that Intl rejects",
+                      page.js("try { new Intl.NumberFormat(navigator.language); }"
+                              "catch { return true; } return false;"))
+            check_reports(page, lang, rows, "WebKit")
+            if lang == "bg_BG.UTF-8":
+                check_geometry(page, ways["http://"], "WebKit")
+                check_message(page, "WebKit")
+                check_conditions(page, ways["http://"], axe, WEBKIT_CONDITIONS, "WebKit")
+        except TimeoutException as e:
+            check(f"WebKit, {lang}: the page becomes ready", False, str(e))
+        finally:
+            driver.quit()
     server.shutdown()
     print(f"page: {failures} checks failed" if failures else "page: all checks passed")
     return 1 if failures else 0

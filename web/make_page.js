@@ -13,67 +13,146 @@ const form = JSON.parse(fs.readFileSync(descriptionFile, "utf8"));
 const escapeHtml = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;")
     .replace(/>/g, "&gt;").replace(/"/g, "&quot;");
 const rgb = ([r, g, b]) => `rgb(${r},${g},${b})`;
-// Every length is a number of the window's pixels, times --u: one CSS pixel where the page is
-// 499 pixels wide or more, and less on a narrower screen, so the whole window fits its width.
-const u = (n) => (n === 0 ? "0" : `calc(${n}*var(--u))`);
+// A length of the window's pixels, in rem: the window's own size at the browser's default text
+// size (16 px), and larger where the student has asked for larger text.
+const u = (n) => (n === 0 ? "0" : `${n / 16}rem`);
 const fonts = [...form.fontFamilies.map((f) => `"${f}"`), "serif"].join(",");
 const fontPixels = form.fontPointSize * 96 / 72;
 const byKind = (kind) => form.controls.filter((c) => c.kind === kind);
-const frame = byKind("frame")[0];
-const input = byKind("input")[0];
+const [resultBox] = byKind("resultBox");
+const [picture] = byKind("picture");
+const [frame] = byKind("frame");
+const [input] = byKind("input");
+const options = byKind("option");
+const buttons = byKind("button");
+const labels = byKind("label");
+const inputLabel = labels.find((c) => c.text === input.accessibleName);
+const title = labels.find((c) => c !== inputLabel);
 const messageId = "Message";
 const ids = {
     message: messageId,
     messageTitle: `${messageId}Title`,
     messageText: `${messageId}Text`,
+    hint: `${input.id}Hint`,
     notice: `${input.id}Notice`,
+    live: `${resultBox.id}Live`,
     coreFailed: "CoreFailed",
 };
+const formulasId = (option) => `${option.id}Formulas`;
 
-// --- style ---
-const bevel = (light, dark) =>
-    `inset 1px 1px ${light},inset -1px -1px ${dark}`;
-let css = `:root{--u:min(1px,calc(100vw/${form.width}))}
-*{box-sizing:border-box}
-body{margin:0;background:#f0f0f0;font:${u(fontPixels)}/1.15 ${fonts}}
-#${form.formName}{position:relative;margin:${u(8)} auto;width:${u(form.width)};height:${u(form.height)};background:${rgb(form.background)};overflow:hidden;box-shadow:0 0 0 1px #808080}
-#${form.formName} :not(svg,svg *){position:absolute;margin:0;font:inherit;color:#000}
-#${form.formName} legend{width:1px;height:1px;overflow:hidden;clip-path:inset(50%);white-space:nowrap}
-#${form.formName} label,#${form.formName} h1{text-align:center}
-#${form.formName} fieldset{padding:0;border:0;min-width:0;box-shadow:${bevel("#808080", "#fff")}}
-#${form.formName} fieldset label{display:flex;align-items:center;text-align:left;white-space:nowrap;cursor:default}
-#${form.formName} fieldset input{position:static;width:${u(13)};height:${u(13)};margin:0 ${u(4)} 0 ${u(2)};flex:none}
-#${form.formName} textarea{resize:none;overflow-y:scroll;padding:${u(2)};border:${u(2)} inset #fff;background:#fff;white-space:pre-wrap}
-#${form.formName} input[type=text]{padding:0 ${u(3)};border:${u(2)} inset #fff;background:#fff}
-#${form.formName} button{border:0;padding:0;box-shadow:${bevel("#fff", "#000")},inset 2px 2px #dfdfdf,inset -2px -2px #808080}
-#${form.formName} button:active:not(:disabled){box-shadow:${bevel("#000", "#fff")},inset 2px 2px #808080;padding:${u(2)} 0 0 ${u(2)}}
-#${form.formName} button:disabled{color:#6d6d6d}
-#${form.formName} button:focus-visible{outline:1px dotted #000;outline-offset:${u(-4)}}
-#${form.formName} [role=img]{background:#fff;box-shadow:${bevel("#808080", "#fff")},inset 2px 2px #404040}
-#${form.formName} svg{left:${u(form.pictureBorder)};top:${u(form.pictureBorder)};width:${u(form.drawing.width)};height:${u(form.drawing.height)}}
-#${ids.notice}{left:${u(input.left)};top:${u(input.top + input.height + 2)};width:max-content;max-width:${u(form.width - input.left - 8)};padding:${u(2)} ${u(4)};background:#ffffe1;border:1px solid #000;z-index:1}
-#${ids.message}{max-width:min(90vw,${u(400)});border:1px solid #808080;padding:${u(12)};font:inherit;background:${rgb(form.background)}}
+// A grid whose lines are the edges of the boxes, so that each box fills the window's place for
+// it at the default text size. Columns keep the window's widths; a row is at least the window's
+// height and grows when its text needs more room (larger text, wider spacing).
+function grid(boxes, width, height) {
+    const lines = (edges) => [...new Set([0, ...edges, ...[width, height]])].sort((a, b) => a - b);
+    const xs = lines(boxes.flatMap((b) => [b.left, b.left + b.width])).filter((x) => x <= width);
+    const ys = lines(boxes.flatMap((b) => [b.top, b.top + b.height])).filter((y) => y <= height);
+    const tracks = (edges, grows) => edges.slice(1).map((edge, i) =>
+        (grows ? `minmax(${u(edge - edges[i])},auto)` : u(edge - edges[i]))).join(" ");
+    const row = (y) => ys.indexOf(y) + 1;
+    const column = (x) => xs.indexOf(x) + 1;
+    return {
+        template: `display:grid;grid-template-columns:${tracks(xs, false)};` +
+            `grid-template-rows:${tracks(ys, true)}`,
+        area: (b) => `grid-area:${row(b.top)}/${column(b.left)}/${row(b.top + b.height)}/` +
+            `${column(b.left + b.width)}`,
+        // From the box's lower left corner to the grid's lower right one.
+        below: (b) => `grid-area:${row(b.top + b.height)}/${column(b.left)}/auto/-1`,
+    };
+}
+
+// --- style: the wide arrangement, the window's ---
+const form$ = `#${form.formName}`;
+const windowGrid = grid(form.controls.filter((c) => c.kind !== "option"), form.width, form.height);
+const frameGrid = grid(options, frame.width, frame.height);
+const bevel = (light, dark) => `inset 1px 1px ${light},inset -1px -1px ${dark}`;
+const hidden = "position:absolute;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);" +
+    "white-space:nowrap";
+let css = `*{box-sizing:border-box}
+body{margin:0;background:#f0f0f0;font:${u(fontPixels)}/1.15 ${fonts};container:page/inline-size}
+${form$}{${windowGrid.template};position:relative;width:max-content;margin:${u(8)} auto;background:${rgb(form.background)};box-shadow:0 0 0 1px #808080}
+${form$} :not(svg,svg *){margin:0;font:inherit;color:#000;overflow-wrap:break-word}
+${form$} legend,#${ids.live}{${hidden}}
+${form$} :is(label,h1){text-align:center}
+${form$} fieldset{${frameGrid.template};align-content:start;padding:0;border:0;min-width:0;box-shadow:${bevel("#808080", "#fff")}}
+${form$} fieldset label{display:flex;align-items:center;text-align:left;cursor:default}
+${form$} fieldset input{width:${u(13)};height:${u(13)};margin:0 ${u(4)} 0 ${u(2)};flex:none;accent-color:#000}
+${form$} textarea{resize:none;overflow-y:scroll;padding:${u(2)};border:${u(2)} inset #fff;background:#fff;white-space:pre-wrap}
+${form$} input[type=text]{padding:0 ${u(3)};border:${u(2)} inset #fff;background:#fff}
+${form$} button{border:0;padding:0;box-shadow:${bevel("#fff", "#000")},inset 2px 2px #dfdfdf,inset -2px -2px #808080}
+${form$} button:active:not(:disabled){box-shadow:${bevel("#000", "#fff")},inset 2px 2px #808080;padding:${u(2)} 0 0 ${u(2)}}
+${form$} button:disabled{color:#6d6d6d}
+${form$} button:focus-visible{outline:1px dotted #000;outline-offset:${u(-4)}}
+#${picture.id}{background:#fff;padding:${u(form.pictureBorder)};box-shadow:${bevel("#808080", "#fff")},inset 2px 2px #404040}
+#${picture.id} svg{display:block;width:${u(form.drawing.width)};height:${u(form.drawing.height)};stroke:#000;fill:#000}
+#${ids.hint},.formulas{display:none}
+#${ids.notice}{position:absolute;${windowGrid.below(input)};left:0;top:${u(2)};padding:${u(2)} ${u(4)};background:#ffffe1;border:1px solid #000;z-index:1}
+#${ids.message}{max-width:min(100% - 2rem,${u(400)});border:1px solid #808080;padding:${u(12)};font:inherit;background:${rgb(form.background)}}
 #${ids.message} h2{margin:0 0 ${u(8)};font:inherit;font-weight:bold}
 #${ids.message} p{margin:0 0 ${u(12)}}
 #${ids.message} button{font:inherit;min-width:${u(89)};min-height:${u(25)}}
 .note{max-width:${u(form.width)};margin:${u(8)} auto;padding:${u(8)};background:#ffffe1;border:1px solid #808080}
 `;
 for (const c of form.controls) {
-    const place = `left:${u(c.left)};top:${u(c.top)};width:${u(c.width)};height:${u(c.height)}`;
     const background = c.background ? `;background:${rgb(c.background)}` : "";
+    const place = c.kind === "option" ? frameGrid.area(c) : windowGrid.area(c);
     css += `#${c.id}{${place}${background}}\n`;
 }
+
+// --- style: the narrow arrangement, the page's own, for a phone or any touch screen: one
+// column in the order a student works, targets a finger can hit, text a phone does not zoom ---
+const rows = [[title], [picture], [frame], [inputLabel], [input], [{ id: ids.hint }],
+    [{ id: ids.notice }], buttons, [resultBox]];
+const target = "min-height:2.75rem";
+let narrow = `${form$}{grid-template-columns:repeat(${buttons.length},minmax(0,1fr));grid-template-rows:none;` +
+    `grid-template-areas:${rows.map((r) => `"${buttons.map((_, i) => r[Math.min(i, r.length - 1)].id).join(" ")}"`).join(" ")};` +
+    `gap:0.5rem;width:auto;max-width:40rem;margin:0 auto;padding:0.5rem}
+${form$} fieldset{display:flex;flex-direction:column;gap:2px;padding:0.25rem}
+${form$} fieldset label{${target};padding:0 0.5rem;text-align:start}
+${form$} fieldset input{width:1.25rem;height:1.25rem;margin:0 0.75rem 0 0}
+${form$} :is(input[type=text],button){${target}}
+#${picture.id} svg{width:100%;height:auto}
+${form$} textarea{field-sizing:content;overflow:hidden;min-height:5lh}
+#${ids.hint}{display:block}
+#${ids.notice}{position:static}
+.formulas{margin:0.25rem 0.5rem}
+#${ids.message} button{${target};min-width:2.75rem}
+`;
+for (const row of rows) {
+    for (const c of row) {
+        narrow += `#${c.id}{grid-area:${c.id}}\n`;
+    }
+}
+for (const o of options) {
+    narrow += `#${frame.id}:has(#${o.id} :checked) #${formulasId(o)}{display:block}\n`;
+}
+css += `@container page (width < ${u(form.width)}){${narrow}}\n@media (pointer:coarse){${narrow}}\n`;
+
+// --- style: high contrast, where the browser paints in the system's few colours ---
+css += `@media (forced-colors:active){
+#${picture.id} svg{stroke:CanvasText;fill:CanvasText}
+${form$},${form$} :is(fieldset,[role=img]){outline:2px solid CanvasText;outline-offset:-2px}
+${form$} :is(textarea,input[type=text]){border-style:solid}
+${form$} button{border:2px solid ButtonText}
+}
+`;
+// --- style: a print shows the whole of the result box: the task, or the report ---
+css += `@media print{
+body{background:none}
+${form$} textarea{field-sizing:content;overflow:visible}
+}
+`;
 
 // --- the drawing, as SVG from its geometry ---
 const d = form.drawing;
 const xy = ([x, y]) => `${x} ${y}`;
 let svg = `<svg viewBox="0 0 ${d.width} ${d.height}" aria-hidden="true" focusable="false">` +
-    `<g stroke="#000" fill="none" stroke-linecap="round">`;
+    `<g fill="none" stroke-linecap="round">`;
 for (const [from, to, width] of d.lines) {
     svg += `<path d="M${xy(from)}L${xy(to)}" stroke-width="${width}"/>`;
 }
 svg += `<path d="M${d.rightAngle.map(xy).join("L")}"/></g>` +
-    `<g text-anchor="middle" dominant-baseline="central" font-family='${fonts}'>`;
+    `<g stroke="none" text-anchor="middle" dominant-baseline="central" font-family='${fonts}'>`;
 for (const [letter, [x, y], italic] of d.letters) {
     svg += italic
         ? `<text x="${x}" y="${y}" font-size="16" font-style="italic">${letter}</text>`
@@ -94,10 +173,11 @@ for (const c of form.controls) {
     switch (c.kind) {
     case "resultBox":
         body += `<textarea${attributes(c)} readonly autocomplete="off" spellcheck="false"` +
-            ` aria-label="${escapeHtml(c.accessibleName)}">${escapeHtml(form.taskText.replace(/\r\n/g, "\n"))}</textarea>\n`;
+            ` aria-label="${escapeHtml(c.accessibleName)}">${escapeHtml(form.taskText.replace(/\r\n/g, "\n"))}</textarea>\n` +
+            `<div id="${ids.live}" aria-live="polite"></div>\n`;
         break;
     case "label":
-        body += c.text === input.accessibleName
+        body += c === inputLabel
             ? `<label${attributes(c)} for="${input.id}">${escapeHtml(c.text)}</label>\n`
             : `<h1${attributes(c)}>${escapeHtml(c.text)}</h1>\n`;
         break;
@@ -106,16 +186,23 @@ for (const c of form.controls) {
         break;
     case "frame":
         body += `<fieldset${attributes(c)}><legend>${escapeHtml(c.accessibleName)}</legend>\n`;
-        for (const o of byKind("option")) {
+        for (const o of options) {
             body += `<label${attributes(o)}><input type="radio" name="${o.id.replace(/_\d+$/, "")}"` +
-                ` value="${o.index}" autocomplete="off">${escapeHtml(o.text)}</label>\n`;
+                ` value="${o.index}" autocomplete="off" aria-describedby="${formulasId(o)}">` +
+                `${escapeHtml(o.text)}</label>\n`;
+        }
+        for (const o of options) {
+            body += `<p id="${formulasId(o)}" class="formulas">${escapeHtml(o.toolTip)
+                .replace(/\n/g, "<br>")}</p>\n`;
         }
         body += "</fieldset>\n";
         break;
     case "input":
-        body += `<input${attributes(c)} type="text" maxlength="${form.inputMaxLength}"` +
-            ` autocomplete="off" spellcheck="false"` +
-            ` aria-describedby="${ids.notice}">\n` +
+        // The ordinary text keyboard: a Bulgarian decimal keypad offers only the comma, which
+        // ends the number.
+        body += `<input${attributes(c)} type="text" autocomplete="off" autocorrect="off"` +
+            ` autocapitalize="off" spellcheck="false" aria-describedby="${ids.hint}">\n` +
+            `<p id="${ids.hint}">${escapeHtml(c.toolTip)}</p>\n` +
             `<div id="${ids.notice}" role="status" hidden>${escapeHtml(form.inputCutNotice)}</div>\n`;
         break;
     case "button":
@@ -131,10 +218,10 @@ for (const c of form.controls) {
 
 // --- the script: the ids and texts, the core module, its code, the binding ---
 const binding = {
-    resultBox: byKind("resultBox")[0].id,
+    resultBox: resultBox.id,
     input: input.id,
-    commands: byKind("button").map((c) => c.id),
-    options: byKind("option").map((c) => c.id),
+    commands: buttons.map((c) => c.id),
+    options: options.map((c) => c.id),
     taskText: form.taskText.replace(/\r\n/g, "\n"),
     inputMaxLength: form.inputMaxLength,
     ...ids,
