@@ -22,6 +22,29 @@ LINKED = [
 ]
 
 
+def mingw_runtime(copyright_file):
+    """The paragraphs of Debian's copyright file of mingw-w64 that cover what is linked into the
+    programs, the C runtime and winpthreads (with the file's default, Files: *), and the licence
+    paragraphs that they name. The headers' and the tools' paragraphs stay out: some of their
+    licences Debian gives only as paths to its own copies, which Windows does not have."""
+    text = pathlib.Path(copyright_file).read_text(encoding="utf-8").strip()
+    header, *paragraphs = [p.strip() for p in re.split(r"\n[ \t]*\n", text) if p.strip()]
+    runtime = re.compile(r"\*$|mingw-w64-crt/|mingw-w64-libraries/winpthreads/(?!tests)")
+    kept, names = [header], set()
+    for paragraph in paragraphs:
+        files = re.match(r"Files:(.*(?:\n[ \t].*)*)", paragraph)
+        if files and any(runtime.match(pattern) for pattern in files.group(1).split()):
+            kept.append(paragraph)
+            names.update(re.split(r" and | or ", re.search(r"^License: (.*)$", paragraph,
+                                                             re.M).group(1)))
+    kept += [p for p in paragraphs if p.startswith("License:") and
+             p.splitlines()[0][len("License: "):] in names]
+    runtime_text = "\n\n".join(kept)
+    if "common-licenses" in runtime_text:
+        sys.exit("third_party_notices.py: a MinGW-w64 runtime licence only by its Debian path")
+    return runtime_text
+
+
 def main(out, qt_licenses, qt_version, qt_debian_version, mingw_copyright, gcc_copyright,
          version, homepage):
     qt_licenses = pathlib.Path(qt_licenses)
@@ -68,7 +91,7 @@ triangle30.exe и triangle30-report.exe съдържат, свързани ст�
         parts.append(f"   - {entry['Name']}: {entry['licence']}\n")
     parts.append(f"""
 3. MinGW-w64: изпълнителната среда на C за Windows и winpthreads, под лицензите
-   в описанието на пакета mingw-w64 на Debian по-долу (ZPL-2.1, MIT и други).
+   по-долу (ZPL-2.1, MIT и други), от описанието на пакета mingw-w64 на Debian.
 
 4. GCC: libstdc++ и libgcc, под GNU General Public License, версия 3, с
    изключението за изпълнителната библиотека на GCC (GCC Runtime Library
@@ -88,8 +111,8 @@ triangle30.exe и triangle30-report.exe съдържат, свързани ст�
         copyright = entry.get("Copyright", "").strip()
         body = "\n\n".join(([copyright] if copyright else []) + entry["texts"])
         section(f"{entry['Name']} ({entry['licence']})", body or "(no licence text)")
-    section("MinGW-w64 (Debian's copyright file of the mingw-w64 package)",
-            pathlib.Path(mingw_copyright).read_text(encoding="utf-8"))
+    section("MinGW-w64: the C runtime and winpthreads (from Debian's copyright file of mingw-w64)",
+            mingw_runtime(mingw_copyright))
     section("GCC: libstdc++ and libgcc, GCC Runtime Library Exception, version 3.1",
             exception.group(0))
 

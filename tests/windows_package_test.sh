@@ -8,7 +8,11 @@
 # - over a running program (the same build or another), the installer and the uninstaller
 #   refuse with exit code 2 and change nothing;
 # - the installed window passes the end-to-end test, under Bulgarian regional settings;
-# - the uninstaller, run silently, takes all of it away again.
+# - the uninstaller from another folder refuses, a /D is honoured (quoted, too) or refused;
+# - the entry's quiet uninstall command ends when the uninstall has, with its exit code, and
+#   leaves nothing behind, nor anything pending a restart;
+# - a full disk (a small tmpfs, where the machine lets the test mount one) ends with 3, the
+#   entry kept and the log written.
 # Wine locks a running program's file as Windows does. Each case is checked by the end state
 # once Wine has settled (wineserver -w). WINEPREFIX and DISPLAY come from the caller
 # (scripts/windows-test.sh).
@@ -42,13 +46,15 @@ reg_key_exists() { "$wine" reg query "$1" >/dev/null 2>&1; }
 
 # The zip: a folder with the two programs and the read-me.
 unpacked=$(mktemp -d)
-trap 'rm -rf "$unpacked"' EXIT
+trap 'umount "${full:-/nonexistent}" 2>/dev/null || true; rm -rf "$unpacked"' EXIT
 (cd "$unpacked" && cmake -E tar xf "$zip")
 folder="$unpacked/$(basename "$zip" .zip)"
 check_eq "the zip holds the programs, the read-me and the notices" \
     "NOTICES.txt README.txt triangle30-report.exe triangle30.exe" "$(LC_ALL=C ls "$folder" | xargs)"
 check "the notices hold Qt's LGPL-3.0" grep -q "GNU LESSER GENERAL PUBLIC LICENSE" "$folder/NOTICES.txt"
-check "and the MinGW-w64 runtime's licence" grep -q "Upstream-Name: mingw-w64" "$folder/NOTICES.txt"
+check "and the MinGW-w64 runtime's licence texts" grep -q "^Files: mingw-w64-libraries/winpthreads/" \
+    "$folder/NOTICES.txt"
+check "and no licence only by a Debian path" test -z "$(grep common-licenses "$folder/NOTICES.txt")"
 check "and the read-me points to them" grep -q "NOTICES.txt" "$folder/README.txt"
 
 # The installer script: one language, Bulgarian, and no licence page.
@@ -139,31 +145,34 @@ exit_code() {  # Wine waits for the program; wineserver -w would wait for the ru
     "$@" >/dev/null 2>&1 || status=$?
     echo "$status"
 }
-refuses_whole() {  # NAME COMMAND...: exit code 2 and nothing changed
+# A command line run as an administrator types it: Wine would quote an argument holding a
+# blank, which NSIS reads differently, so it goes through a batch file.
+drive_c=$("$wine" winepath -u 'C:\' 2>/dev/null | tr -d '\r')
+typed() {
+    printf '%s\r\nexit /b %%errorlevel%%\r\n' "$1" >"$drive_c/typed.bat"
+    "$wine" cmd /c 'C:\typed.bat'
+}
+installer_path=$("$wine" winepath -w "$installer" 2>/dev/null | tr -d '\r')
+quiet_uninstall() { typed "$(reg_value "$uninstall_key" QuietUninstallString)"; }
+refuses_whole() {  # NAME CODE COMMAND...: exit code CODE and nothing changed
     local before
     before=$(checksums)
-    check_eq "$1: exit code 2" "2" "$(exit_code "${@:2}")"
+    check_eq "$1: exit code $2" "$2" "$(exit_code "${@:3}")"
     check_eq "$1: the install is whole" "$before" "$(checksums)"
     check_eq "$1: and listed" "Триъгълник 30° (triangle30)" \
         "$(reg_value "$uninstall_key" DisplayName)"
     check "$1: with its shortcut" test -f "$shortcut"
 }
 check "the installed program runs" running triangle30.exe
-refuses_whole "install over the running program" "$wine" "$installer" /S
+refuses_whole "install over the running program" 2 "$wine" "$installer" /S
 stop_running
 cp "$installed/triangle30.exe" "$unpacked/older.exe"
 printf 'older build' >>"$unpacked/older.exe"
 cp "$unpacked/older.exe" "$installed/triangle30.exe"
 check "an older build runs" running triangle30.exe
-refuses_whole "install over a running older build" "$wine" "$installer" /S
+refuses_whole "install over a running older build" 2 "$wine" "$installer" /S
 check "which stays as it was" cmp -s "$unpacked/older.exe" "$installed/triangle30.exe"
-# Uninstall.exe /S _?=FOLDER runs in place, and its exit code counts. Wine would quote an
-# argument holding a blank, which the uninstaller does not read: a batch file gives the line as
-# an administrator types it.
-drive_c=$("$wine" winepath -u 'C:\' 2>/dev/null | tr -d '\r')
-printf '"C:\\Program Files\\triangle30\\Uninstall.exe" /S _?=C:\\Program Files\\triangle30\r\nexit /b %%errorlevel%%\r\n' \
-    >"$drive_c/uninstall-in-place.bat"
-refuses_whole "uninstall while it runs" "$wine" cmd /c 'C:\uninstall-in-place.bat'
+refuses_whole "the quiet uninstall while it runs" 2 quiet_uninstall
 stop_running
 check "a repair install succeeds" install
 check "and brings the program back" cmp -s "$folder/triangle30.exe" "$installed/triangle30.exe"
@@ -172,15 +181,50 @@ check "and brings the program back" cmp -s "$folder/triangle30.exe" "$installed/
 check "the installed window passes the end-to-end test" \
     bash "$here/e2e_window_test.sh" "$wine" "$installed/triangle30.exe"
 
-# The uninstaller, silently: it copies itself away and returns at once, so wait for Wine.
-uninstaller=$(reg_value "$uninstall_key" UninstallString | tr -d '"')
-check "the uninstaller succeeds" "$wine" "$uninstaller" /S
+# A copy of the uninstaller elsewhere leaves the install alone; a /D is used, quoted or not,
+# and an explicit one moves an install; one that is no full path is refused.
+mkdir -p "$drive_c/copy"
+cp "$installed/Uninstall.exe" "$drive_c/copy/"
+refuses_whole "a copied uninstaller" 3 typed '"C:\copy\Uninstall.exe" /S _?=C:\copy'
+check_eq "a quoted /D: exit code 0" 0 "$(exit_code typed "\"$installer_path\" /S /D=\"C:\Apps\t 30\"")"
 "$wineserver" -w
-check "the uninstaller removes the program's folder" test ! -e "$installed"
+installed="$drive_c/Apps/t 30"
+check "it installs there" cmp -s "$folder/triangle30.exe" "$installed/triangle30.exe"
+check_eq "and moves the entry" 'C:\Apps\t 30' "$(reg_value "$uninstall_key" InstallLocation)"
+check "and the old folder goes" test ! -e "$program_files/triangle30"
+refuses_whole "a relative /D" 3 typed "\"$installer_path\" /S /D=apps"
+log=$(find "$drive_c/users" -name triangle30-setup.log | head -n 1)
+check "and the log says why" grep -qF "/D=apps" <(iconv -f UTF-16 -t UTF-8 "$log")
+
+# The entry's quiet uninstall: its code when done; the uninstaller itself and the folder go a
+# moment later, by a helper, since Windows keeps a running program's file.
+check_eq "the quiet uninstall: exit code 0" 0 "$(exit_code quiet_uninstall)"
+check_eq "and removes the programs at once" "Uninstall.exe" "$(ls "$installed" | xargs)"
 check "and the Start-menu shortcut" test ! -e "$shortcut"
+"$wineserver" -w
+check "then the uninstaller and its folder" test ! -e "$installed"
+check "nothing waits for a restart" test "$("$wine" reg query \
+    'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations \
+    >/dev/null 2>&1 && echo pending)" != pending
 check "(the registry can be read)" reg_key_exists 'HKLM\Software'
 check "and the entry under installed programs" test "$(reg_key_exists "$uninstall_key" && echo left)" != left
 check "and the program's registry key" test "$(reg_key_exists 'HKLM\Software\triangle30' && echo left)" != left
+
+# A full disk: a 10 MB tmpfs as the target folder.
+full="$drive_c/Full"
+mkdir -p "$full"
+if mount -t tmpfs -o size=10m tmpfs "$full" 2>/dev/null; then
+    check_eq "a full disk: exit code 3" 3 \
+        "$(exit_code typed "\"$installer_path\" /S /D=C:\Full\triangle30")"
+    check_eq "and the entry stays, for a rerun to repair" 'C:\Full\triangle30' \
+        "$(reg_value "$uninstall_key" InstallLocation)"
+    check "and the log says why" grep -qF 'C:\Full\triangle30' <(iconv -f UTF-16 -t UTF-8 "$log")
+    "$wineserver" -w
+    umount "$full"
+    "$wine" reg delete "$uninstall_key" /f >/dev/null 2>&1
+else
+    echo "skipped: a full disk (this machine lets no tmpfs be mounted)"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "windows package: $failures checks failed"
