@@ -1,51 +1,24 @@
 // Prints the description of the window:
-//   describe            as JSON, for the script that makes the web page: every id, place, size,
-//                       colour and text of the page comes from here;
+//   describe            as JSON, the page's one contract: every id, role, count, place, size,
+//                       colour and text that the page's scripts and tests use comes from here;
 //   describe --centres  each control's name and centre in the window's pixels, a line each
 //                       ("Option1_1 424 62"), for the scripts that click the real window.
-#include <array>
 #include <cstdio>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "description.h"
 #include "drawing.h"
+#include "json.h"
 
 namespace {
 
 namespace form = triangle30::form;
 namespace drawing = triangle30::form::drawing;
-
-// The parts, one after another. (Appends: GCC 12 warns wrongly of overlapping copies in
-// "literal" + std::string at -O3.)
-std::string Cat(std::initializer_list<std::string_view> parts) {
-    std::string out;
-    for (const std::string_view part : parts) {
-        out += part;
-    }
-    return out;
-}
-
-// A JSON string: the text between quotes, with quotes, backslashes and controls escaped.
-std::string Quoted(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            std::array<char, 8> escaped{};
-            std::snprintf(escaped.data(), escaped.size(), "\\u%04x", c);
-            out += escaped.data();
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-    return out;
-}
+using triangle30::json::Cat;
+using triangle30::json::Number;
+using triangle30::json::String;
 
 std::string Colour(const std::optional<form::Rgb>& rgb) {
     if (!rgb) {
@@ -53,12 +26,6 @@ std::string Colour(const std::optional<form::Rgb>& rgb) {
     }
     return Cat({"[", std::to_string(rgb->red), ",", std::to_string(rgb->green), ",",
                 std::to_string(rgb->blue), "]"});
-}
-
-std::string Number(double value) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.17g", value);
-    return text.data();
 }
 
 std::string PointJson(drawing::Point p) {
@@ -85,6 +52,24 @@ constexpr std::string_view KindName(form::ControlKind kind) {
     return "";
 }
 
+constexpr std::string_view RoleName(form::Role role) {
+    switch (role) {
+        case form::Role::None:
+            return "";
+        case form::Role::Title:
+            return "title";
+        case form::Role::InputLabel:
+            return "inputLabel";
+        case form::Role::Calculate:
+            return "calculate";
+        case form::Role::Clear:
+            return "clear";
+        case form::Role::Option:
+            return "option";
+    }
+    return "";
+}
+
 // The centres of the controls; an option's place is within the frame.
 std::string Centres() {
     std::string out;
@@ -104,35 +89,61 @@ std::string Centres() {
 std::string Json() {
     std::string json = "{";
     const auto field = [&json](std::string_view name, const std::string& value) {
-        json += Cat({Quoted(name), ":", value, ",\n"});
+        json += Cat({String(name), ":", value, ",\n"});
     };
-    field("formName", Quoted(form::kFormName));
-    field("title", Quoted(form::kWindowTitle));
+    field("formName", String(form::kFormName));
+    field("title", String(form::kWindowTitle));
     field("width", std::to_string(form::kClientWidth));
     field("height", std::to_string(form::kClientHeight));
     field("background", Colour(form::kWindowBackground));
     std::string families = "[";
     for (const std::string_view family : form::kFontFamilies) {
-        families += Cat({Quoted(family), ","});
+        families += Cat({String(family), ","});
     }
     families.back() = ']';
     field("fontFamilies", families);
     field("fontPointSize", std::to_string(form::kFontPointSize));
-    field("taskText", Quoted(form::kTaskText));
+    field("taskText", String(form::kTaskText));
     field("inputMaxLength", std::to_string(form::kInputMaxLength));
-    field("inputCutNotice", Quoted(form::kInputCutNotice));
-    field("errorTitle", Quoted(form::kErrorTitle));
-    field("messageButton", Quoted(form::kMessageButton));
-    field("needsScript", Quoted(form::kNeedsScript));
-    field("coreFailed", Quoted(form::kCoreFailed));
+    field("inputCutNotice", String(form::kInputCutNotice));
+    field("errorTitle", String(form::kErrorTitle));
+    field("messageButton", String(form::kMessageButton));
+    field("needsScript", String(form::kNeedsScript));
+    field("coreFailed", String(form::kCoreFailed));
     field("pictureBorder", std::to_string(form::kPictureBorder));
+    field("givenKinds", std::to_string(triangle30::kGivenKindCount));
+
+    // The names of the page's own parts: the message's, the core-failed note's, and those
+    // named after their control.
+    std::string parts = Cat({"{\"message\":", String(form::kMessageName),
+                             ",\"messageTitle\":", String(form::kMessageTitleName),
+                             ",\"messageText\":", String(form::kMessageTextName),
+                             ",\"coreFailed\":", String(form::kCoreFailedName)});
+    for (const form::Control& c : form::kControls) {
+        if (c.kind == form::ControlKind::Input) {
+            parts += Cat({",\"hint\":", String(form::PartName(c, form::kHintPart)),
+                          ",\"notice\":", String(form::PartName(c, form::kNoticePart))});
+        } else if (c.kind == form::ControlKind::ResultBox) {
+            parts += Cat({",\"live\":", String(form::PartName(c, form::kLivePart))});
+        }
+    }
+    field("parts", parts + "}");
 
     std::string controls = "[";
     for (const form::Control& c : form::kControls) {
+        const std::string formulas = c.kind == form::ControlKind::Option
+                                         ? form::PartName(c, form::kFormulasPart)
+                                         : std::string();
         controls += Cat({"\n{\"id\":",
-                         Quoted(form::Handle(c)),
+                         String(form::Handle(c)),
+                         ",\"name\":",
+                         String(c.name),
                          ",\"kind\":",
-                         Quoted(KindName(c.kind)),
+                         String(KindName(c.kind)),
+                         ",\"role\":",
+                         String(RoleName(c.role)),
+                         ",\"formulas\":",
+                         String(formulas),
                          ",\"index\":",
                          std::to_string(c.index),
                          ",\"left\":",
@@ -144,13 +155,13 @@ std::string Json() {
                          ",\"height\":",
                          std::to_string(c.height),
                          ",\"text\":",
-                         Quoted(c.text),
+                         String(c.text),
                          ",\"background\":",
                          Colour(c.background),
                          ",\"accessibleName\":",
-                         Quoted(c.accessibleName),
+                         String(c.accessibleName),
                          ",\"toolTip\":",
-                         Quoted(c.toolTip),
+                         String(c.toolTip),
                          "},"});
     }
     controls.back() = ']';
@@ -169,13 +180,13 @@ std::string Json() {
     rightAngle.back() = ']';
     std::string letters = "[";
     for (const drawing::Letter& letter : drawing::kLetters) {
-        letters += Cat({"[", Quoted(letter.text), ",", PointJson(letter.centre), ",",
+        letters += Cat({"[", String(letter.text), ",", PointJson(letter.centre), ",",
                         letter.italic ? "true" : "false", "],"});
     }
     letters.back() = ']';
     json += Cat({"\"drawing\":{\"width\":", std::to_string(drawing::kWidth),
                  ",\"height\":", std::to_string(drawing::kHeight),
-                 ",\"fontFamily\":", Quoted(drawing::kFontFamily), ",\"lines\":", lines,
+                 ",\"fontFamily\":", String(drawing::kFontFamily), ",\"lines\":", lines,
                  ",\"rightAngle\":", rightAngle, ",\"letters\":", letters, "}}\n"});
     return json;
 }

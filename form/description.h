@@ -1,6 +1,9 @@
-// The description of the program's one window, MainForm: every control's place, size, colour
-// and text, and every other text the window shows. Standard C++ only: the Qt window and the
-// web page are both built from it.
+// The description of the program's one window, MainForm: every control's handle, role,
+// place, size, colour and text; the window's own texts (the task, the tooltips, the cut notice,
+// the message's title and button); and the names and texts of what the web page adds around
+// the controls. Standard C++ only: the Qt window and the web page are both built from it. The
+// report's lines and the calculation errors' messages are the core's (report.h, errors.h); the
+// command lines' texts are each program's own (ui/main.cpp, cli/main.cpp).
 #pragma once
 
 #include <array>
@@ -21,6 +24,9 @@ struct Rgb {
 
 enum class ControlKind { ResultBox, Label, Picture, Frame, Option, Input, Button };
 
+// What a control is for, where its kind does not say it alone.
+enum class Role { None, Title, InputLabel, Calculate, Clear, Option };
+
 struct Control {
     std::string_view name;  // the control array; with the index, the control's handle: Option1_3
     int index;
@@ -34,6 +40,7 @@ struct Control {
     std::optional<Rgb> background;    // none: the toolkit's colour for the kind
     std::string_view accessibleName;  // what a screen reader says
     std::string_view toolTip;         // none when empty
+    Role role = Role::None;
 };
 
 // --- the window ---
@@ -105,9 +112,11 @@ inline constexpr std::string_view kInputHint =
 inline constexpr int kInputMaxLength = 1000;
 inline constexpr std::string_view kInputCutNotice = "Въведеният текст е съкратен до 1000 знака.";
 
-// The message that tells of a calculation error (the core's own text): its name, its title and
-// its one button.
+// The message that tells of a calculation error (the core's own text): its name, with those of
+// its title and its text on the page, its title and its one button.
 inline constexpr std::string_view kMessageName = "Message";
+inline constexpr std::string_view kMessageTitleName = "MessageTitle";
+inline constexpr std::string_view kMessageTextName = "MessageText";
 inline constexpr std::string_view kErrorTitle = "Грешка при изчислението";
 inline constexpr std::string_view kMessageButton = "Добре";
 
@@ -117,6 +126,7 @@ inline constexpr std::string_view kNeedsScript =
     "изпълнява (Chrome, Edge, Firefox или Safari), а не в преглед на прикачен файл.";
 inline constexpr std::string_view kCoreFailed =
     "Изчислителното ядро не се зареди. Отворете страницата в по-нов браузър.";
+inline constexpr std::string_view kCoreFailedName = "CoreFailed";
 
 // --- the controls ---
 
@@ -138,13 +148,15 @@ constexpr Control Option(int index) {
             kOptionCaptions.at(index),
             kOptionColour,
             kOptionCaptions.at(index),
-            kSolutionFormulas.at(index)};
+            kSolutionFormulas.at(index),
+            Role::Option};
 }
 
 // The controls in tab order.
 inline constexpr auto kControls = std::to_array<Control>({
     {"Text1", 0, ControlKind::ResultBox, 8, 224, 481, 121, kTaskText, std::nullopt, "Резултат", ""},
-    {"Label1", 0, ControlKind::Label, 24, 0, 457, 25, kTitle, kLabelColour, kTitle, ""},
+    {"Label1", 0, ControlKind::Label, 24, 0, 457, 25, kTitle, kLabelColour, kTitle, "",
+     Role::Title},
     {"Picture1", 0, ControlKind::Picture, 8, 32, 330, 153, "", std::nullopt,
      "Чертеж на триъгълника ABC", ""},
     {"Frame1", 0, ControlKind::Frame, 352, 32, 137, 145, "", kWindowBackground, "Дадено е", ""},
@@ -154,11 +166,13 @@ inline constexpr auto kControls = std::to_array<Control>({
     Option(3),
     Option(4),
     Option(5),
-    {"Label1", 1, ControlKind::Label, 8, 192, 145, 25, kInputLabel, kLabelColour, kInputLabel, ""},
+    {"Label1", 1, ControlKind::Label, 8, 192, 145, 25, kInputLabel, kLabelColour, kInputLabel, "",
+     Role::InputLabel},
     {"Text2", 0, ControlKind::Input, 152, 192, 89, 27, "", std::nullopt, kInputLabel, kInputHint},
     {"Command1", 0, ControlKind::Button, 272, 192, 89, 25, kCalculate, kCalculateColour, kCalculate,
-     ""},
-    {"Command1", 1, ControlKind::Button, 400, 192, 89, 25, kClear, kClearColour, kClear, ""},
+     "", Role::Calculate},
+    {"Command1", 1, ControlKind::Button, 400, 192, 89, 25, kClear, kClearColour, kClear, "",
+     Role::Clear},
     Option(6),
 });
 
@@ -169,6 +183,18 @@ inline std::string Handle(const Control& control) {
     handle += '_';
     handle += std::to_string(control.index);
     return handle;
+}
+
+// The name of a part that the page adds to a control: the handle and the part, as in
+// Text2_0Hint. The input has its hint and its cut notice, the result box the live region that
+// reads a report out, each option its formulas.
+inline constexpr std::string_view kHintPart = "Hint";
+inline constexpr std::string_view kNoticePart = "Notice";
+inline constexpr std::string_view kLivePart = "Live";
+inline constexpr std::string_view kFormulasPart = "Formulas";
+
+inline std::string PartName(const Control& control, std::string_view part) {
+    return Handle(control) + std::string(part);
 }
 
 // The drawing inside Picture1's two-pixel sunken border.

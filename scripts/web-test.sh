@@ -13,9 +13,10 @@ scripts/install-deps.sh page
 mkdir -p build-web/axe
 cp tests/axe/package.json tests/axe/package-lock.json build-web/axe/
 npm ci --prefix build-web/axe --no-audit --no-fund --loglevel=error >/dev/null
-[ -x build/cli/triangle30-report ] || scripts/build.sh
+[ -x build/tests/report_rows_json ] || scripts/build.sh test
+build/tests/report_rows_json >build-web/report_rows.json
 source scripts/xvfb-lib.sh
 start_xvfb
 /usr/bin/python3 tests/page_test.py build-web/triangle30.html build-web/web/description.json \
-    build/cli/triangle30-report tests/report_test.cpp \
+    build-web/report_rows.json build/cli/triangle30-report \
     build-web/axe/node_modules/axe-core/axe.min.js

@@ -3,7 +3,7 @@
 Chromium (one browser for bg-BG, one for en-US; the page from file:// and http://127.0.0.1) and
 in WebKit (MiniBrowser, on the X server in DISPLAY, under three LANGs).
 
-    page_test.py PAGE DESCRIPTION.json REPORT_TOOL REPORT_TEST_SOURCE AXE_JS
+    page_test.py PAGE DESCRIPTION.json REPORT_ROWS.json REPORT_TOOL AXE_JS
 
 - every (kind, input) of the core's tables and the awkward inputs below give the console tool's
   report (--exact, line ends aside), errors included;
@@ -36,7 +36,7 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
-PAGE, DESCRIPTION, REPORT_TOOL, REPORT_TEST, AXE = sys.argv[1:6]
+PAGE, DESCRIPTION, REPORT_ROWS, REPORT_TOOL, AXE = sys.argv[1:6]
 PAGE_BUDGET = 153_600
 LOCALES = {"bg-BG": "bg_BG.UTF-8", "en-US": "en_US.UTF-8"}
 # Inputs a student may give beyond the core's tables: words, other scripts, emoji (typed by a
@@ -85,12 +85,9 @@ def check(name, ok, detail=""):
 
 
 def report_rows():
-    """(kind, input) of the core's report and error tables (tests/report_test.cpp)."""
-    source = pathlib.Path(REPORT_TEST).read_text(encoding="utf-8")
-    rows = re.findall(r'(?:Report|Failure)Case\{\s*"\w+",\s*(-?\d+),\s*"((?:[^"\\]|\\.)*)"',
-                      source)
-    return [(int(kind), text.encode().decode("unicode_escape").encode("latin-1").decode())
-            for kind, text in rows]
+    """(kind, input) of the core's report and error tables, as report_rows_json prints them."""
+    rows = json.loads(pathlib.Path(REPORT_ROWS).read_text(encoding="utf-8"))
+    return [(row["kind"], row["input"]) for row in rows]
 
 
 def tool_report(kind, text, lang):
@@ -145,7 +142,11 @@ class Page:
         self.cdp = isinstance(driver, webdriver.Chrome)
         self.form = form
         self.ids = {kind: [c["id"] for c in form["controls"] if c["kind"] == kind]
-                    for kind in ("resultBox", "input", "button", "option", "frame", "picture")}
+                    for kind in ("resultBox", "input", "option", "frame", "picture")}
+        self.ids.update({c["role"]: c["id"] for c in form["controls"]
+                         if c["role"] in ("calculate", "clear")})
+        self.parts = form["parts"]
+        self.kinds = range(form["givenKinds"])
 
     def open(self, url, c=WIDE):
         """The page at `url`, seen as the condition `c` says: through Chromium's emulation, or in
@@ -188,11 +189,11 @@ class Page:
 
     @property
     def calculate(self):
-        return self.el(self.ids["button"][0])
+        return self.el(self.ids["calculate"])
 
     @property
     def clear(self):
-        return self.el(self.ids["button"][1])
+        return self.el(self.ids["clear"])
 
     def option(self, index):
         return self.el(self.ids["option"][index])
@@ -225,7 +226,7 @@ class Page:
         self.chord(Keys.CONTROL, "v")
 
     def message_open(self):
-        return self.js("return document.getElementById('Message').open")
+        return self.js("return document.getElementById(arguments[0]).open", self.parts["message"])
 
     def compute(self, kind, text):
         """Chooses, types (or pastes) and presses Enter in the input."""
@@ -256,22 +257,22 @@ def check_reports(page, lang, rows, way):
     """Each row through the page's own controls (clicks on them, the input's text set), in one
     script: the numbers are what is checked here; real typing and clicks are checked below."""
     got = page.driver.execute_async_script("""
-        const [rows, ids, done] = arguments;
+        const [rows, ids, parts, done] = arguments;
         const byId = (id) => document.getElementById(id);
-        const message = byId("Message");
+        const message = byId(parts.message);
         const out = [];
         for (const [kind, text] of rows) {
-            byId(ids.button[1]).click();
+            byId(ids.clear).click();
             if (kind >= 0) {
                 byId(ids.option[kind]).click();
             }
             byId(ids.input[0]).value = text;
-            byId(ids.button[0]).click();
+            byId(ids.calculate).click();
             out.push([byId(ids.resultBox[0]).value,
-                      message.open ? byId("MessageText").textContent : ""]);
+                      message.open ? byId(parts.messageText).textContent : ""]);
             message.close();
         }
-        done(out);""", rows, page.ids)
+        done(out);""", rows, page.ids, page.parts)
     mismatches = [f"{kind} {text[:20]!r}: {tuple(g)!r}, expected {e!r}"
                   for (kind, text), g, e in zip(rows, got,
                                                 (tool_report(k, t, lang) for k, t in rows))
@@ -297,7 +298,7 @@ def check_message(page, way):
         if close:
             page.keys(close)
         else:
-            page.el("Message").find_element(By.TAG_NAME, "button").click()
+            page.el(page.parts["message"]).find_element(By.TAG_NAME, "button").click()
         check(f"{way}: an error opens the message; {name} closes it, the focus back in the input",
               opened and not page.message_open() and lines == 5 and
               page.input.get_property("value") == "1E+200" and
@@ -308,11 +309,11 @@ def check_behaviour(page, way):
     form = page.form
     task = form["taskText"].replace("\r\n", "\n")
     check(f"{way}: at load nothing is chosen, the input is empty, the task is shown",
-          not any(page.radio(i).is_selected() for i in range(7)) and
+          not any(page.radio(i).is_selected() for i in page.kinds) and
           page.input.get_property("value") == "" and page.box_text() == task)
     check(f"{way}: the focus starts in the result box", page.active() == page.ids["resultBox"][0])
     input_selector = f"#{page.ids['input'][0]}"
-    hint = page.js("return document.getElementById(arguments[0]).title", page.ids["input"][0])
+    hint = page.el(page.parts["hint"]).get_attribute("textContent")
     check(f"{way}: the input is described by its hint", page.description(input_selector) == hint)
     check(f"{way}: each option is described by its formulas",
           [re.sub(r"\s+", " ", c["toolTip"]) for c in form["controls"] if c["kind"] == "option"] ==
@@ -324,18 +325,18 @@ def check_behaviour(page, way):
         page.keys(Keys.TAB)
         order.append(page.active())
     expected = [page.ids["resultBox"][0], page.ids["option"][0], page.ids["input"][0],
-                *page.ids["button"]]
+                page.ids["calculate"], page.ids["clear"]]
     check(f"{way}: Tab goes through the result box, the options, the input and the buttons",
           order == expected, f"{order}")
     # The arrow keys move among the options and check each of the seven.
     for _ in range(3):
         page.chord(Keys.SHIFT, Keys.TAB)
     checked = []
-    for _ in range(7):
+    for _ in page.kinds:
         page.keys(Keys.ARROW_DOWN)
-        checked.append(next((i for i in range(7) if page.radio(i).is_selected()), None))
+        checked.append(next((i for i in page.kinds if page.radio(i).is_selected()), None))
     check(f"{way}: the arrow keys check all seven options in turn",
-          sorted(checked) == list(range(7)), f"{checked}")
+          sorted(checked) == list(page.kinds), f"{checked}")
     # Enter on an option does nothing; the whole option area checks it.
     page.keys(Keys.ENTER)
     check(f"{way}: Enter on an option does nothing", page.box_text() == task)
@@ -349,7 +350,7 @@ def check_behaviour(page, way):
     first = page.box_text()
     check(f"{way}: Enter in the input calculates", first.startswith("Катет BC = 1,154"),
           first[:40])
-    live = page.ax_node(f"#{page.ids['resultBox'][0]}Live")
+    live = page.ax_node(f"#{page.parts['live']}")
     spoken = page.cdp_cmd("Accessibility.queryAXTree", {
         "backendNodeId": live["backendDOMNodeId"], "role": "StaticText"})["nodes"] if live else []
     check(f"{way}: the report is read out once, by a polite live region",
@@ -380,7 +381,7 @@ def check_behaviour(page, way):
 
     # The input: whatever brings more than 1,000 characters, they are cut there, with the
     # notice, which then also describes the input.
-    notice = page.el(f"{page.ids['input'][0]}Notice")
+    notice = page.el(page.parts["notice"])
     limit = form["inputMaxLength"]
     for name, text, bring in [
             ("a paste", "7" * 5000, page.paste),
@@ -406,7 +407,7 @@ def check_behaviour(page, way):
     page.chord(Keys.CONTROL, "z")
     check(f"{way}: clearing empties everything and leaves nothing to undo",
           page.input.get_property("value") == "" and page.box_text() == "" and
-          not any(page.radio(i).is_selected() for i in range(7)))
+          not any(page.radio(i).is_selected() for i in page.kinds))
     page.calculate.click()
     check(f"{way}: calculate does nothing with no option checked", page.box_text() == "")
 
@@ -417,7 +418,7 @@ def check_behaviour(page, way):
     page.wait_ready()
     check(f"{way}: a reload starts afresh",
           page.box_text() == task and page.input.get_property("value") == "" and
-          not any(page.radio(i).is_selected() for i in range(7)) and
+          not any(page.radio(i).is_selected() for i in page.kinds) and
           page.active() == page.ids["resultBox"][0])
     if way != "http://":
         return  # from a file, Chromium keeps no page in its back/forward cache
@@ -534,7 +535,7 @@ def check_without_webassembly(page, url):
     added = page.cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
                          {"source": "delete globalThis.WebAssembly;"})
     page.driver.get(url)
-    note = page.el("CoreFailed")
+    note = page.el(page.parts["coreFailed"])
     try:
         WebDriverWait(page.driver, 10).until(lambda d: note.is_displayed())
     except TimeoutException:

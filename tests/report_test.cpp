@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "errors.h"
+#include "report_rows.h"
 #include "report_shape.h"
 #include "table_row.h"
 
@@ -15,7 +18,7 @@ namespace triangle30 {
 namespace {
 
 // Joins report lines with the box's CR LF, with no line end after the last.
-std::string Lines(const std::vector<std::string>& lines) {
+std::string Lines(const std::array<std::string_view, 6>& lines) {
     std::string text;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         text += lines[i];
@@ -32,104 +35,15 @@ std::string Report(std::int16_t kind, const std::string& input, const std::strin
     return box.GetText();
 }
 
-struct ReportCase : test::NamedRow {
-    std::int16_t kind;
-    const char* input;
-    std::vector<std::string> lines;  // with a comma as the decimal separator
-};
-
-class CalculateTable : public testing::TestWithParam<ReportCase> {};
+class CalculateTable : public testing::TestWithParam<test::ReportRow> {};
 
 TEST_P(CalculateTable, WritesTheSixLineReport) {
-    const ReportCase& c = GetParam();
+    const test::ReportRow& c = GetParam();
     EXPECT_EQ(Report(c.kind, c.input, ","), Lines(c.lines));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, CalculateTable,
-    testing::Values(
-        ReportCase{"LegBC",
-                   0,
-                   "1",
-                   {"Катет BC = 1", "Катет AC = 1,73205080756888", "Хипотенуза AB = 2",
-                    "Изчислен периметър P = 4,73205080756888",
-                    "Проверка с теорема на Питагор:", "1 + 3 = 4"}},
-        ReportCase{"LegAC",
-                   1,
-                   "1",
-                   {"Катет BC = 0,577350269189626", "Катет AC = 1",
-                    "Хипотенуза AB = 1,15470053837925", "Изчислен периметър P = 2,73205080756888",
-                    "Проверка с теорема на Питагор:", "0,333333333333333 + 1 = 1,33333333333333"}},
-        ReportCase{
-            "LegACFraction",
-            1,
-            "2.5",
-            {"Катет BC = 1,44337567297406", "Катет AC = 2,5", "Хипотенуза AB = 2,88675134594813",
-             "Изчислен периметър P = 6,83012701892219",
-             "Проверка с теорема на Питагор:", "2,08333333333333 + 6,25 = 8,33333333333334"}},
-        ReportCase{"Hypotenuse",
-                   2,
-                   "10",
-                   {"Катет BC = 5", "Катет AC = 8,66025403784439", "Хипотенуза AB = 10",
-                    "Изчислен периметър P = 23,6602540378444",
-                    "Проверка с теорема на Питагор:", "25 + 75 = 100"}},
-        ReportCase{"Altitude",
-                   3,
-                   "1",
-                   {"Катет BC = 1,15470053837925", "Катет AC = 2",
-                    "Хипотенуза AB = 2,3094010767585", "Изчислен периметър P = 5,46410161513776",
-                    "Проверка с теорема на Питагор:", "1,33333333333333 + 4 = 5,33333333333333"}},
-        ReportCase{"Median",
-                   4,
-                   "10",
-                   {"Катет BC = 10", "Катет AC = 17,3205080756888", "Хипотенуза AB = 20",
-                    "Изчислен периметър P = 47,3205080756888",
-                    "Проверка с теорема на Питагор:", "100 + 300 = 400"}},
-        ReportCase{"Bisector",
-                   5,
-                   "1",
-                   {"Катет BC = 1,11535513055571", "Катет AC = 1,93185175460512",
-                    "Хипотенуза AB = 2,23071026111143", "Изчислен периметър P = 5,27791714627226",
-                    "Проверка с теорема на Питагор:",
-                    "1,24401706725695 + 3,73205120177086 = 4,97606826902782"}},
-        ReportCase{"Area",
-                   6,
-                   "10",
-                   {"Катет BC = 3,39808848969425", "Катет AC = 5,88566191276542",
-                    "Хипотенуза AB = 6,79617697938849", "Изчислен периметър P = 16,0799273818482",
-                    "Проверка с теорема на Питагор:",
-                    "11,5470053837925 + 34,6410161513775 = 46,1880215351701"}},
-        ReportCase{"AreaFraction",
-                   6,
-                   "2.5",
-                   {"Катет BC = 1,69904424484712", "Катет AC = 2,94283095638271",
-                    "Хипотенуза AB = 3,39808848969425", "Изчислен периметър P = 8,03996369092408",
-                    "Проверка с теорема на Питагор:",
-                    "2,88675134594813 + 8,66025403784439 = 11,5470053837925"}},
-        ReportCase{"EmptyInputIsZero",
-                   6,
-                   "",
-                   {"Катет BC = 0", "Катет AC = 0", "Хипотенуза AB = 0", "Изчислен периметър P = 0",
-                    "Проверка с теорема на Питагор:", "0 + 0 = 0"}},
-        ReportCase{"CommaEndsTheInput",
-                   0,
-                   "2,5",
-                   {"Катет BC = 2", "Катет AC = 3,46410161513775", "Хипотенуза AB = 4",
-                    "Изчислен периметър P = 9,46410161513775",
-                    "Проверка с теорема на Питагор:", "4 + 12 = 16"}},
-        ReportCase{"NegativeLeg",
-                   0,
-                   "-1",
-                   {"Катет BC = -1", "Катет AC = -1,73205080756888", "Хипотенуза AB = -2",
-                    "Изчислен периметър P = -4,73205080756888",
-                    "Проверка с теорема на Питагор:", "1 + 3 = 4"}},
-        ReportCase{"ExponentNumbers",
-                   0,
-                   "1e100",
-                   {"Катет BC = 1E+100", "Катет AC = 1,73205080756888E+100",
-                    "Хипотенуза AB = 2E+100", "Изчислен периметър P = 4,73205080756888E+100",
-                    "Проверка с теорема на Питагор:", "1E+200 + 3E+200 = 4E+200"}}),
-    test::RowName());
+INSTANTIATE_TEST_SUITE_P(Kinds, CalculateTable, testing::ValuesIn(test::kReportRows),
+                         test::RowName());
 
 // Records every text a calculation sets, and marks the end of each with |, so that what the
 // next write starts with shows that it read the box back.
@@ -175,17 +89,10 @@ TEST(Calculate, NothingChosenLeavesTheBoxUntouched) {
     EXPECT_TRUE(box.writes.empty());
 }
 
-struct FailureCase : test::NamedRow {
-    std::int16_t kind;
-    const char* input;
-    bool overflow;     // else a domain error
-    int linesWritten;  // complete lines left in the box; 0 keeps the old text
-};
-
-class CalculateFailure : public testing::TestWithParam<FailureCase> {};
+class CalculateFailure : public testing::TestWithParam<test::FailureRow> {};
 
 TEST_P(CalculateFailure, StopsAtTheFailingStepLeavingWhatWasWritten) {
-    const FailureCase& c = GetParam();
+    const test::FailureRow& c = GetParam();
     StringResultBox box("old text");
     if (c.overflow) {
         EXPECT_THROW(Calculate(c.kind, c.input, box, ","), OverflowError);
@@ -208,16 +115,8 @@ TEST_P(CalculateFailure, StopsAtTheFailingStepLeavingWhatWasWritten) {
     EXPECT_TRUE(text.starts_with("Катет BC = ")) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, CalculateFailure,
-    testing::Values(FailureCase{"InputBeyondRange", 0, "1E999", true, 0},
-                    FailureCase{"NegativeInputBeyondRange", 0, "-1E999", true, 0},
-                    FailureCase{"SolverOverflow", 0, "1e308", true, 0},
-                    FailureCase{"NegativeArea", 6, "-1", false, 0},
-                    FailureCase{"PerimeterOverflow", 2, "1.7e308", true, 3},
-                    FailureCase{"SquareOverflow", 0, "1E+200", true, 5},
-                    FailureCase{"SquareOfNegativeOverflow", 0, "-1E+200", true, 5}),
-    test::RowName());
+INSTANTIATE_TEST_SUITE_P(Steps, CalculateFailure, testing::ValuesIn(test::kFailureRows),
+                         test::RowName());
 
 struct LineEndCase : test::NamedRow {
     std::string box;

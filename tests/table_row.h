@@ -7,11 +7,9 @@
 #include <ostream>
 #include <string>
 
-namespace triangle30::test {
+#include "named_row.h"
 
-struct NamedRow {
-    const char* name;
-};
+namespace triangle30::test {
 
 // A template, so that it matches each row struct itself and not only through a conversion to
 // its base, which GoogleTest's own printer of raw bytes would win over.

@@ -19,26 +19,15 @@ const u = (n) => (n === 0 ? "0" : `${n / 16}rem`);
 const fonts = [...form.fontFamilies.map((f) => `"${f}"`), "serif"].join(",");
 const fontPixels = form.fontPointSize * 96 / 72;
 const byKind = (kind) => form.controls.filter((c) => c.kind === kind);
+const byRole = (role) => form.controls.find((c) => c.role === role);
 const [resultBox] = byKind("resultBox");
 const [picture] = byKind("picture");
 const [frame] = byKind("frame");
 const [input] = byKind("input");
 const options = byKind("option");
-const buttons = byKind("button");
-const labels = byKind("label");
-const inputLabel = labels.find((c) => c.text === input.accessibleName);
-const title = labels.find((c) => c !== inputLabel);
-const messageId = "Message";
-const ids = {
-    message: messageId,
-    messageTitle: `${messageId}Title`,
-    messageText: `${messageId}Text`,
-    hint: `${input.id}Hint`,
-    notice: `${input.id}Notice`,
-    live: `${resultBox.id}Live`,
-    coreFailed: "CoreFailed",
-};
-const formulasId = (option) => `${option.id}Formulas`;
+const [title, inputLabel, calculate, clear] =
+    ["title", "inputLabel", "calculate", "clear"].map(byRole);
+const ids = form.parts;
 
 // A grid whose lines are the edges of the boxes, so that each box fills the window's place for
 // it at the default text size. Columns keep the window's widths; a row is at least the window's
@@ -102,11 +91,14 @@ for (const c of form.controls) {
 // --- style: the narrow arrangement, the page's own, for a phone or any touch screen: one
 // column in the order a student works, targets a finger can hit, text a phone does not zoom ---
 const rows = [[title], [picture], [frame], [inputLabel], [input], [{ id: ids.hint }],
-    [{ id: ids.notice }], buttons, [resultBox]];
+    [{ id: ids.notice }], [calculate, clear], [resultBox]];
+const columns = Math.max(...rows.map((row) => row.length));
+const areas = rows.map((row) => `"${Array.from({ length: columns },
+    (_, i) => row[Math.min(i, row.length - 1)].id).join(" ")}"`).join(" ");
 const target = "min-height:2.75rem";
-let narrow = `${form$}{grid-template-columns:repeat(${buttons.length},minmax(0,1fr));grid-template-rows:none;` +
-    `grid-template-areas:${rows.map((r) => `"${buttons.map((_, i) => r[Math.min(i, r.length - 1)].id).join(" ")}"`).join(" ")};` +
-    `gap:0.5rem;width:auto;max-width:40rem;margin:0 auto;padding:0.5rem}
+let narrow = `${form$}{grid-template-columns:repeat(${columns},minmax(0,1fr));` +
+    `grid-template-rows:none;grid-template-areas:${areas};gap:0.5rem;width:auto;` +
+    `max-width:40rem;margin:0 auto;padding:0.5rem}
 ${form$} fieldset{display:flex;flex-direction:column;gap:2px;padding:0.25rem}
 ${form$} fieldset label{${target};padding:0 0.5rem;text-align:start}
 ${form$} fieldset input{width:1.25rem;height:1.25rem;margin:0 0.75rem 0 0}
@@ -124,7 +116,7 @@ for (const row of rows) {
     }
 }
 for (const o of options) {
-    narrow += `#${frame.id}:has(#${o.id} :checked) #${formulasId(o)}{display:block}\n`;
+    narrow += `#${frame.id}:has(#${o.id} :checked) #${o.formulas}{display:block}\n`;
 }
 css += `@container page (width < ${u(form.width)}){${narrow}}\n@media (pointer:coarse){${narrow}}\n`;
 
@@ -177,7 +169,7 @@ for (const c of form.controls) {
             `<div id="${ids.live}" aria-live="polite"></div>\n`;
         break;
     case "label":
-        body += c === inputLabel
+        body += c.role === "inputLabel"
             ? `<label${attributes(c)} for="${input.id}">${escapeHtml(c.text)}</label>\n`
             : `<h1${attributes(c)}>${escapeHtml(c.text)}</h1>\n`;
         break;
@@ -187,12 +179,12 @@ for (const c of form.controls) {
     case "frame":
         body += `<fieldset${attributes(c)}><legend>${escapeHtml(c.accessibleName)}</legend>\n`;
         for (const o of options) {
-            body += `<label${attributes(o)}><input type="radio" name="${o.id.replace(/_\d+$/, "")}"` +
-                ` value="${o.index}" autocomplete="off" aria-describedby="${formulasId(o)}">` +
+            body += `<label${attributes(o)}><input type="radio" name="${o.name}"` +
+                ` value="${o.index}" autocomplete="off" aria-describedby="${o.formulas}">` +
                 `${escapeHtml(o.text)}</label>\n`;
         }
         for (const o of options) {
-            body += `<p id="${formulasId(o)}" class="formulas">${escapeHtml(o.toolTip)
+            body += `<p id="${o.formulas}" class="formulas">${escapeHtml(o.toolTip)
                 .replace(/\n/g, "<br>")}</p>\n`;
         }
         body += "</fieldset>\n";
@@ -206,7 +198,8 @@ for (const c of form.controls) {
             `<div id="${ids.notice}" role="status" hidden>${escapeHtml(form.inputCutNotice)}</div>\n`;
         break;
     case "button":
-        body += `<button${attributes(c)} type="button"${c.index === 0 ? " disabled" : ""}>` +
+        // «Изчисли» waits for the core.
+        body += `<button${attributes(c)} type="button"${c === calculate ? " disabled" : ""}>` +
             `${escapeHtml(c.text)}</button>\n`;
         break;
     case "option":
@@ -220,7 +213,8 @@ for (const c of form.controls) {
 const binding = {
     resultBox: resultBox.id,
     input: input.id,
-    commands: buttons.map((c) => c.id),
+    calculate: calculate.id,
+    clear: clear.id,
     options: options.map((c) => c.id),
     taskText: form.taskText.replace(/\r\n/g, "\n"),
     inputMaxLength: form.inputMaxLength,

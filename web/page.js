@@ -7,7 +7,7 @@
     const byId = (id) => document.getElementById(id);
     const resultBox = byId(FORM.resultBox);
     const input = byId(FORM.input);
-    const commands = FORM.commands.map(byId);
+    const calculateButton = byId(FORM.calculate);
     const options = FORM.options.map((id) => byId(id).querySelector("input"));
     const message = byId(FORM.message);
     const notice = byId(FORM.notice);
@@ -78,14 +78,10 @@
         }
     }
 
-    function command1Click(index) {
-        if (index === 1) {
-            resetInputs();
-            setResultText("");
-            live.textContent = "";
-        } else if (core) {
-            calculate();
-        }
+    function clear() {
+        resetInputs();
+        setResultText("");
+        live.textContent = "";
     }
 
     // The input takes at most inputMaxLength UTF-16 units, whatever brings the text: typing, a
@@ -110,7 +106,8 @@
         showNotice(true);
     }
 
-    commands.forEach((button, index) => button.addEventListener("click", () => command1Click(index)));
+    calculateButton.addEventListener("click", () => core && calculate());
+    byId(FORM.clear).addEventListener("click", clear);
     options.forEach((option, index) => option.addEventListener("change", () => {
         if (option.checked) {
             givenIndex = index;
@@ -120,7 +117,7 @@
         showNotice(false);
         if (event.key === "Enter" && !event.isComposing) {
             event.preventDefault();
-            commands[0].click();
+            calculateButton.click();
         }
     });
     input.addEventListener("input", (event) => {
@@ -174,7 +171,7 @@
             separator = module.ccall("Triangle30Separator", "string", ["string"],
                 [platformDecimal()]);
             core = module;
-            commands[0].disabled = false;
+            calculateButton.disabled = false;
             performance.mark("triangle30-ready");
         }).catch(coreFailed);
     } catch {
