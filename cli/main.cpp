@@ -2,12 +2,12 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
-#include <QStringList>
 #include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "build_info.h"
 #include "errors.h"
@@ -18,6 +18,7 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#include <shellapi.h>
 #include <windows.h>
 #endif
 
@@ -73,9 +74,8 @@ void Write(std::FILE* stream, std::string_view text) {
 // The exit status once everything is written: `status`, unless the output was lost.
 int Finish(int status) {
     if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0 || outputLost) {
-        Write(stderr,
-              "triangle30-report: грешка: изходът не може да бъде записан "
-              "(пълен диск или затворен изход)\n");
+        Write(stderr, "triangle30-report: ");
+        Write(stderr, triangle30::kLostOutput);
         return kExitWriteError;
     }
     return status;
@@ -92,8 +92,8 @@ int UsageError(std::string_view problem) {
 // KIND as a number from -1 to 6 or a quantity's name such as CH, in any case. A Bulgarian
 // keyboard types the letters A, B, C, H and M of a name as their Cyrillic look-alikes.
 // Blanks around it do not count.
-std::optional<std::int16_t> ParseKind(QString arg) {
-    arg = arg.trimmed();
+std::optional<std::int16_t> ParseKind(std::string_view text) {
+    QString arg = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
     const QString cyrillic = QStringLiteral("АВСНМЅавснмѕ");
     const QString latin = QStringLiteral("ABCHMSabchms");
     for (qsizetype i = 0; i < cyrillic.size(); ++i) {
@@ -119,27 +119,25 @@ struct CommandLine {
     bool exact = false;
     bool help = false;
     bool version = false;
-    QStringList positional;
-    QString unknownOption;  // the first, if any
+    std::vector<std::string> positional;
+    std::string unknownOption;  // the first, if any
 };
 
-CommandLine ReadCommandLine(const QStringList& arguments) {
-    const auto is = [](const QString& arg, const char* option) {
-        return arg == QLatin1String(option);
-    };
+CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
+    const auto is = [](std::string_view arg, std::string_view option) { return arg == option; };
 #ifdef _WIN32
-    const auto isHelp = [&](const QString& arg) {
+    const auto isHelp = [&](std::string_view arg) {
         return is(arg, "-h") || is(arg, "--help") || is(arg, "/?");
     };
 #else
-    const auto isHelp = [&](const QString& arg) { return is(arg, "-h") || is(arg, "--help"); };
+    const auto isHelp = [&](std::string_view arg) { return is(arg, "-h") || is(arg, "--help"); };
 #endif
     CommandLine line;
     bool optionsEnded = false;
-    for (const QString& arg : arguments.mid(1)) {
-        if (optionsEnded ||
-            !(arg.startsWith(QLatin1String("--")) || isHelp(arg) || is(arg, "-v"))) {
-            line.positional << arg;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& arg = arguments[i];
+        if (optionsEnded || !(arg.starts_with("--") || isHelp(arg) || is(arg, "-v"))) {
+            line.positional.push_back(arg);
         } else if (is(arg, "--")) {
             optionsEnded = true;
         } else if (is(arg, "--exact")) {
@@ -148,11 +146,29 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
             line.help = true;
         } else if (is(arg, "-v") || is(arg, "--version")) {
             line.version = true;
-        } else if (line.unknownOption.isEmpty()) {
+        } else if (line.unknownOption.empty()) {
             line.unknownOption = arg;
         }
     }
     return line;
+}
+
+// The arguments as they were given, in UTF-8: on Windows from the UTF-16 command line (argv
+// there is in the ANSI code page), elsewhere argv's own bytes. Qt's list of them drops a
+// leading byte-order mark, which the window and the page read as part of the text.
+std::vector<std::string> Arguments(int argc, char* argv[]) {
+#ifdef _WIN32
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 0; i < count; ++i) {
+        arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
+    }
+    LocalFree(wide);
+    return arguments;
+#else
+    return {argv, argv + argc};
+#endif
 }
 
 #ifdef _WIN32
@@ -170,10 +186,10 @@ class ConsoleUtf8 {
 };
 #endif
 
-int Run(const QStringList& arguments) {
+int Run(const std::vector<std::string>& arguments) {
     const CommandLine line = ReadCommandLine(arguments);
-    if (!line.unknownOption.isEmpty()) {
-        return UsageError("непозната опция " + line.unknownOption.toStdString());
+    if (!line.unknownOption.empty()) {
+        return UsageError("непозната опция " + line.unknownOption);
     }
     if (line.help) {
         Write(stdout, kUsage);
@@ -185,8 +201,8 @@ int Run(const QStringList& arguments) {
         return 0;
     }
     const bool exact = line.exact;
-    const QStringList& positional = line.positional;
-    if (positional.isEmpty()) {
+    const std::vector<std::string>& positional = line.positional;
+    if (positional.empty()) {
         return UsageError("липсва ВИД");
     }
     if (positional.size() > 2) {
@@ -194,7 +210,7 @@ int Run(const QStringList& arguments) {
     }
     const std::optional<std::int16_t> kind = ParseKind(positional[0]);
     if (!kind) {
-        return UsageError("непознат ВИД " + positional[0].toStdString() +
+        return UsageError("непознат ВИД " + positional[0] +
                           " (очаква се от -1 до 6 или BC, AC, AB, CH, CM, CL, S)");
     }
 
@@ -208,7 +224,7 @@ int Run(const QStringList& arguments) {
         triangle30::ReportDecimalSeparator(QLocale::system().decimalPoint().toStdString());
     triangle30::StringResultBox box;
     try {
-        triangle30::Calculate(*kind, positional.value(1).toStdString(), box, separator);
+        triangle30::Calculate(*kind, positional.size() > 1 ? positional[1] : "", box, separator);
     } catch (const triangle30::CalculationError& error) {
         Write(stdout, exact ? box.GetText() : triangle30::ToLineFeeds(box.GetText()));
         std::fflush(stdout);
@@ -233,5 +249,5 @@ int main(int argc, char* argv[]) {
     const ConsoleUtf8 console;
 #endif
     const QCoreApplication app(argc, argv);
-    return Finish(Run(QCoreApplication::arguments()));
+    return Finish(Run(Arguments(argc, argv)));
 }

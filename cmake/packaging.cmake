@@ -15,7 +15,9 @@ if(TARGET triangle30)
     else()
         install(TARGETS triangle30 triangle30-report RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
         # The desktop entry, the metainfo and the icons, under one reverse-DNS id.
-        install(FILES ${PROJECT_SOURCE_DIR}/resources/${TRIANGLE30_APP_ID}.desktop
+        configure_file(${PROJECT_SOURCE_DIR}/resources/${TRIANGLE30_APP_ID}.desktop.in
+            ${TRIANGLE30_APP_ID}.desktop @ONLY)
+        install(FILES ${PROJECT_BINARY_DIR}/${TRIANGLE30_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
         configure_file(${PROJECT_SOURCE_DIR}/resources/${TRIANGLE30_APP_ID}.metainfo.xml.in
             ${TRIANGLE30_APP_ID}.metainfo.xml @ONLY)
@@ -35,6 +37,7 @@ if(TARGET triangle30)
         # The man pages, the copyright and the changelog, compressed as Debian keeps them.
         find_program(GZIP_EXECUTABLE gzip REQUIRED)
         configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in changelog @ONLY)
+        configure_file(${PROJECT_SOURCE_DIR}/resources/debian/copyright.in copyright @ONLY)
         set(compressed)
         foreach(file ${PROJECT_SOURCE_DIR}/resources/man/triangle30.1
                 ${PROJECT_SOURCE_DIR}/resources/man/triangle30-report.1
@@ -48,8 +51,7 @@ if(TARGET triangle30)
         add_custom_target(compressed_docs ALL DEPENDS ${compressed})
         install(FILES ${PROJECT_BINARY_DIR}/triangle30.1.gz ${PROJECT_BINARY_DIR}/triangle30-report.1.gz
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-        install(FILES ${PROJECT_BINARY_DIR}/changelog.gz
-            ${PROJECT_SOURCE_DIR}/resources/debian/copyright
+        install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${PROJECT_BINARY_DIR}/copyright
             DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/triangle30)
     endif()
 endif()
@@ -64,8 +66,8 @@ if(WIN32)
     set(CPACK_SYSTEM_NAME win64)
     set(CPACK_PACKAGE_INSTALL_DIRECTORY triangle30)
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY triangle30)
-    set(CPACK_NSIS_PACKAGE_NAME "Триъгълник 30°")
-    set(CPACK_NSIS_DISPLAY_NAME "Триъгълник 30° (triangle30)")
+    set(CPACK_NSIS_PACKAGE_NAME "${TRIANGLE30_DISPLAY_NAME}")
+    set(CPACK_NSIS_DISPLAY_NAME "${TRIANGLE30_DISPLAY_NAME} (triangle30)")
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/triangle30.ico)
     set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/triangle30.ico)
@@ -86,7 +88,7 @@ if(WIN32)
     add_custom_command(OUTPUT ${notices}
         COMMAND ${TRIANGLE30_PYTHON} ${PROJECT_SOURCE_DIR}/cmake/third_party_notices.py ${notices}
             ${qt_licenses} ${Qt6_VERSION} "${qt_debian_version}" ${mingw_copyright}
-            ${gcc_copyright} ${PROJECT_VERSION} ${PROJECT_HOMEPAGE_URL}
+            ${gcc_copyright} ${PROJECT_VERSION} ${PROJECT_HOMEPAGE_URL} "${TRIANGLE30_DISPLAY_NAME}"
         DEPENDS ${PROJECT_SOURCE_DIR}/cmake/third_party_notices.py ${mingw_copyright}
             ${gcc_copyright}
         VERBATIM)

@@ -4,7 +4,7 @@ files (Qt, the libraries Qt bundles, the MinGW-w64 runtime and GCC's runtime lib
 Bulgarian account in front. UTF-8 with a byte order mark and CR LF line ends, for Notepad.
 
     third_party_notices.py OUTPUT QT_LICENSES QT_VERSION QT_DEBIAN_VERSION MINGW_COPYRIGHT
-                           GCC_COPYRIGHT PROGRAM_VERSION HOMEPAGE
+                           GCC_COPYRIGHT PROGRAM_VERSION HOMEPAGE DISPLAY_NAME
 """
 import json
 import pathlib
@@ -46,7 +46,7 @@ def mingw_runtime(copyright_file):
 
 
 def main(out, qt_licenses, qt_version, qt_debian_version, mingw_copyright, gcc_copyright,
-         version, homepage):
+         version, homepage, display_name):
     qt_licenses = pathlib.Path(qt_licenses)
     entries = {}
     for attribution in sorted(qt_licenses.rglob("qt_attribution.json")):
@@ -68,7 +68,7 @@ def main(out, qt_licenses, qt_version, qt_debian_version, mingw_copyright, gcc_c
         sys.exit("third_party_notices.py: no GCC Runtime Library Exception in " + gcc_copyright)
 
     rule = "=" * 78
-    parts = [f"""Триъгълник 30° (triangle30) {version}: чужд софтуер в програмата
+    parts = [f"""{display_name} (triangle30) {version}: чужд софтуер в програмата
 {rule}
 
 triangle30.exe и triangle30-report.exe съдържат, свързани статично в тях,
@@ -121,6 +121,6 @@ triangle30.exe и triangle30-report.exe съдържат, свързани ст�
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 9:
+    if len(sys.argv) != 10:
         sys.exit(__doc__)
     main(*sys.argv[1:])

@@ -112,6 +112,8 @@ class ReportToolTest : public QObject {
             << QStringList{"0", "-0"} << "C" << kZeros;
         QTest::newRow("double dash lets the text start with dashes")
             << QStringList{"--", "0", "--5"} << "C" << kZeros;
+        QTest::newRow("a byte-order mark before the number, as in the window")
+            << QStringList{"BC", QStringLiteral("\uFEFF5")} << "C" << kZeros;
     }
 
     void printsTheReport() {

@@ -46,8 +46,8 @@ void StartUpMessages(QtMsgType type, const QMessageLogContext& context, const QS
 #endif
 
 constexpr std::string_view kHelp =
-    "Употреба: triangle30 [ОПЦИЯ]\n"
-    "Триъгълник 30°: решава правоъгълен триъгълник с остър ъгъл 30 градуса по един\n"
+    "Употреба: triangle30 [ОПЦИЯ]\n" TRIANGLE30_DISPLAY_NAME
+    ": решава правоъгълен триъгълник с остър ъгъл 30 градуса по един\n"
     "даден размер. Без опция отваря прозореца на програмата.\n"
     "\n" TRIANGLE30_HELP_OPTIONS "  -v, --version    версията\n";
 
@@ -59,15 +59,17 @@ int Answer(std::string_view text) {
 #ifdef _WIN32
     const std::wstring wide =
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdWString();
-    MessageBoxW(nullptr, wide.c_str(), L"Триъгълник 30°", MB_OK | MB_ICONINFORMATION);
+    const std::wstring title =
+        QString::fromUtf8(triangle30::kDisplayName.data(),
+                          static_cast<qsizetype>(triangle30::kDisplayName.size()))
+            .toStdWString();
+    MessageBoxW(nullptr, wide.c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
     return 0;
 #else
     if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
         std::fflush(stdout) != 0) {
-        constexpr std::string_view kLost =
-            "triangle30: грешка: изходът не може да бъде записан (пълен диск или затворен "
-            "изход)\n";
-        std::fwrite(kLost.data(), 1, kLost.size(), stderr);
+        std::fputs("triangle30: ", stderr);
+        std::fwrite(triangle30::kLostOutput.data(), 1, triangle30::kLostOutput.size(), stderr);
         return 3;
     }
     return 0;
