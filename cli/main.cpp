@@ -16,10 +16,13 @@
 #include "triangle.h"
 
 #ifdef _WIN32
+// shellapi.h needs windows.h before it.
+// clang-format off
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 #endif
 
 namespace {
@@ -156,13 +159,14 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments) {
 // The arguments as they were given, in UTF-8: on Windows from the UTF-16 command line (argv
 // there is in the ANSI code page), elsewhere argv's own bytes. Qt's list of them drops a
 // leading byte-order mark, which the window and the page read as part of the text.
-std::vector<std::string> Arguments(int argc, char* argv[]) {
+std::vector<std::string> Arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #ifdef _WIN32
     int count = 0;
     LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 0; i < count; ++i) {
-        arguments.push_back(QString::fromWCharArray(wide[i]).toStdString());
+        // As QChars: QString::fromWCharArray would drop a leading byte-order mark too.
+        arguments.push_back(QString(reinterpret_cast<const QChar*>(wide[i])).toStdString());
     }
     LocalFree(wide);
     return arguments;

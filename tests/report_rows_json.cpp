@@ -26,7 +26,10 @@ int main() {
     for (const auto& row : triangle30::test::kReportRows) {
         std::string report;
         for (const std::string_view line : row.lines) {
-            report += (report.empty() ? "" : ",") + json::String(line);
+            if (!report.empty()) {
+                report += ',';
+            }
+            report += json::String(line);
         }
         out += Row(row, row.kind, row.input, report, "") + ",\n";
     }

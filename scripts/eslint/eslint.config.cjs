@@ -1,0 +1,24 @@
+// ESLint's settings for the page's scripts: the recommended rules, lines of at most 100
+// columns, and the globals each script runs with. Run by scripts/analyse.sh.
+"use strict";
+const js = require("@eslint/js");
+const globals = require("globals");
+
+module.exports = [
+    js.configs.recommended,
+    { rules: { "max-len": ["error", { code: 100 }] } },
+    {
+        files: ["web/make_page.js"],
+        languageOptions: { sourceType: "commonjs", globals: globals.node },
+    },
+    {
+        // A script of the page: the description's names, the core module and its code come
+        // before it in the page.
+        files: ["web/page.js"],
+        languageOptions: {
+            sourceType: "script",
+            globals: { ...globals.browser, FORM: "readonly", Triangle30Core: "readonly",
+                CORE_WASM: "readonly" },
+        },
+    },
+];
