@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang (in build-fuzz/) and runs each for a bounded time,
-# starting from the seed corpus in fuzz/corpus/. A crash stops the run with a non-zero status
-# and leaves the reproducer in build-fuzz/artifacts/.
-#   scripts/fuzz.sh [SECONDS_PER_TARGET]     (default 60)
+# Builds the fuzz targets (the fuzz preset) and runs each from fuzz/corpus/ for a while.
+#   fuzz.sh [SECONDS_PER_TARGET]     (default 60; a crash's reproducer in build-fuzz/artifacts/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 scripts/install-deps.sh test
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTRIANGLE30_FUZZ=ON -DTRIANGLE30_WITH_QT=OFF -DBUILD_TESTING=OFF -DTRIANGLE30_WERROR=ON \
-    >/dev/null
-cmake --build build-fuzz
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
 mkdir -p build-fuzz/artifacts
 for target in parse_number format_number calculate; do
     work="build-fuzz/corpus/$target"

@@ -1,16 +1,6 @@
 #!/usr/bin/env bash
-# Builds triangle30 and runs every test:
-#   1. the normal build's tests (build/): core, console tool, window, monkey test, Xvfb test;
-#   2. static analysis: clang-format, clang-tidy and cppcheck report nothing;
-#   3. the Debian package: built, checked by lintian, installed with apt-get, the installed
-#      program checked;
-#   4. each fuzz target for FUZZ_SECONDS (default 60) seconds (build-fuzz/);
-#   5. all the tests again built with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/);
-#   6. the web page (build-web/): the core's tests under node, the page in headless Chromium;
-#   7. the Windows programs (build-win64/, against a static Qt for Windows built once per
-#      machine, beside the steps above): their tests under Wine, the zip and the installer,
-#      installed, driven and uninstalled under Wine.
-#   scripts/test.sh --quick   runs step 1 only
+# Builds triangle30 and runs every test, in the steps below (docs/testing.md tells more).
+#   test.sh [--quick]      (--quick: step 1 only)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 quick=false
@@ -19,31 +9,35 @@ quick=false
 scripts/install-deps.sh test
 if ! $quick; then
     # Qt for Windows, which a new machine builds once (about half an hour), builds at low
-    # priority beside the Linux steps; the Windows step comes last and waits for it.
+    # priority beside steps 1 to 6; step 7 waits for it.
     mkdir -p build
     nice -n 19 scripts/windows-qt.sh >build/windows-qt.log 2>&1 &
     windows_qt=$!
 fi
 
+# 1. The native build's tests: the core, the console tool, the window, the monkey test, and the
+#    real program under Xvfb.
 scripts/build.sh test
-ctest --test-dir build --output-on-failure -j2
+ctest --preset native
 grep -h "monkey:" build/Testing/Temporary/LastTest.log || true
 $quick && exit 0
 
-# The web packages come now, while Qt for Windows builds.
+# 2. The web page: the core under node, the page in Chromium and in WebKit.
 scripts/web-test.sh
 
+# 3. Static analysis: C++, shell, Python and JavaScript.
 scripts/analyse.sh
+
+# 4. The Debian package: built, checked by lintian, installed, the installed program checked.
 bash tests/package_test.sh
 
+# 5. Each fuzz target for FUZZ_SECONDS (default 60) seconds.
 scripts/fuzz.sh "${FUZZ_SECONDS:-60}"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRIANGLE30_SANITIZE=ON \
-    -DTRIANGLE30_WERROR=ON -DBUILD_TESTING=ON >/dev/null
-cmake --build build-asan
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j2
+# 6. The native tests again, with AddressSanitizer and UndefinedBehaviorSanitizer.
+cmake --workflow --preset asan
 
+# 7. The Windows programs, the zip and the installer, under Wine.
 if ! wait "$windows_qt"; then
     cat build/windows-qt.log >&2
     exit 1

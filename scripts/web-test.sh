@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Builds the web page (scripts/web-build.sh) and tests it: the core's tests and the module's
-# under node, then the page in headless Chromium and in WebKit on a private X server
-# (tests/page_test.py), whose expected reports come from the console tool of build/
-# (scripts/build.sh).
+# Builds the page (web-build.sh) and tests it: the core under node, the page in two browsers.
+#   web-test.sh      (the expected reports come from build/'s console tool)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/web-build.sh
-ctest --test-dir build-web --output-on-failure
+ctest --preset web
 
 scripts/install-deps.sh page
 # axe-core, for the accessibility check only: pinned by its lock file, never shipped.

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Builds triangle30 for 64-bit Windows (scripts/windows-build.sh) and tests it under Wine:
-#   1. the tests of the core, the console tool and the window (offscreen), built for Windows;
-#   2. the zip and the installer (tests/windows_package_test.sh): installed silently, the
-#      installed window driven end to end, then uninstalled.
-# Wine runs in a prefix of its own, build-win64/wine, on a private X server.
+# Builds for Windows (windows-build.sh) and tests the programs, the zip and the installer under
+# Wine, in a prefix of its own (build-win64/wine) on a private X server.
+#   windows-test.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/windows-build.sh
@@ -27,7 +25,7 @@ rm -rf "$WINEPREFIX"
 "$WINE" wineboot --init >/dev/null 2>&1
 "$WINESERVER" -w
 
-ctest --test-dir build-win64 --output-on-failure -j2
+TRIANGLE30_QT_WIN64=$(scripts/windows-qt.sh) ctest --preset win64
 bash tests/windows_package_test.sh build-win64/triangle30-*-win64.zip \
     build-win64/triangle30-*-win64.exe build-win64/_CPack_Packages/win64/NSIS/project.nsi
 "$WINESERVER" -k || true
