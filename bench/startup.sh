@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Start-up time (exec until the window is mapped and painted) and peak resident memory of
-# triangle30 against a bare Qt window of the same size, and against that window showing one
-# line of text, under Xvfb; medians over RUNS runs.
-#   bench/startup.sh [RUNS] [OTHER]   (default 21; needs a build with -DTRIANGLE30_BENCHMARKS=ON)
-# OTHER, another build of triangle30 (an earlier one, say), is measured in the same run.
+# Start-up time and peak memory of the window against a bare Qt window, under Xvfb.
+#   bench/startup.sh [RUNS] [OTHER]   (default 21; OTHER, another build, measured in the same run)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-21}"

@@ -89,7 +89,7 @@ triangle30.exe и triangle30-report.exe съдържат, свързани ст�
     for name in LINKED:
         entry = entries[name]
         parts.append(f"   - {entry['Name']}: {entry['licence']}\n")
-    parts.append(f"""
+    parts.append("""
 3. MinGW-w64: изпълнителната среда на C за Windows и winpthreads, под лицензите
    по-долу (ZPL-2.1, MIT и други), от описанието на пакета mingw-w64 на Debian.
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Rebuilds the committed images (triangle.jpg, triangle@2x.jpg, triangle30.png, triangle30.ico)
-# from their source, draw/draw_images.cpp. Needs Qt 6 and fonts-liberation2; the program's build does not.
+# Rebuilds the committed images from draw/draw_images.cpp (needs Qt 6 and fonts-liberation2).
+#   resources/regenerate.sh
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 work="$(mktemp -d)"

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Installs from Debian's archive what triangle30 needs. Idempotent: packages already present
-# are left alone, and apt is not called when nothing is missing.
+# Installs from Debian's archive what is missing, and no more.
 #   install-deps.sh         what building and running the program needs
 #   install-deps.sh windows what the Windows cross build and its tests under Wine need
 #   install-deps.sh web     what the web build and its tests under node need (emscripten)
@@ -29,7 +28,7 @@ elif [ "${1:-}" = "test" ]; then
     packages+=("${windows[@]}"
         libgtest-dev libgmock-dev libbenchmark-dev x11-utils bc libx11-dev
         desktop-file-utils appstream file lintian man-db
-        clang libclang-rt-dev clang-format clang-tidy cppcheck
+        clang libclang-rt-dev clang-format clang-tidy cppcheck shellcheck pyflakes3
     )
 fi
 

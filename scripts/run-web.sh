@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Builds the web page (build-web/triangle30.html) and serves it on 127.0.0.1, printing the
-# address to open in a browser. Ctrl+C stops it. The page also works opened as a file.
+# Builds the page and serves it on 127.0.0.1 (Ctrl+C stops it).
 #   run-web.sh [PORT]      (default 8030)
 set -euo pipefail
 cd "$(dirname "$0")/.."

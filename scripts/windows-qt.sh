@@ -1,13 +1,6 @@
 #!/usr/bin/env bash
-# Builds a static Qt for 64-bit Windows (mingw-w64, posix threads) from the source of the qtbase
-# that Debian ships for this machine, once per machine, and prints its install prefix.
-# Only what triangle30 and its tests use is built: Core, Gui, Widgets (Fusion and Windows styles),
-# Test, the windows and offscreen platform plugins and the JPEG plugin. Debian's own moc, rcc
-# and uic serve as the host tools, so the host's Qt and this one are always the same version.
-#
-# The result is kept outside the checkout, in $TRIANGLE30_CACHE (default ~/.cache/triangle30),
-# in a folder named by the Qt version and a hash of the options; a second run only prints it.
-# About 30 minutes on two cores.
+# Builds a static Qt for Windows once per machine, kept in $TRIANGLE30_CACHE, and prints its prefix.
+#   windows-qt.sh      (about 30 minutes on two cores the first time; docs/windows.md tells more)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the scripts that run windows under a private X server.
 #   start_xvfb [XVFB OPTIONS]  starts Xvfb on a free display, exports DISPLAY, and stops it (and
 #                              the process whose pid is in $app, if any) when the script exits
@@ -11,9 +12,11 @@ start_xvfb() {
     fdfile=$(mktemp)
     Xvfb -displayfd 3 "$@" -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
     xvfb_pid=$!
+    # shellcheck disable=SC2154  # app: the caller's program, once it has started one
     trap 'kill ${app:-} $xvfb_pid 2>/dev/null || true' EXIT
     for _ in $(seq 200); do [ -s "$fdfile" ] && break; sleep 0.05; done
-    export DISPLAY=":$(head -n 1 "$fdfile")"
+    DISPLAY=":$(head -n 1 "$fdfile")"
+    export DISPLAY
     rm -f "$fdfile"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the test scripts: named checks that print ok or FAIL and count the failures.
 #   check NAME COMMAND...        ok when COMMAND succeeds
 #   check_eq NAME EXPECTED ACTUAL ok when the two are equal, else their diff

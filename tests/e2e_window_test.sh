@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Drives the real triangle30 under Xvfb as a person would: mouse clicks and typing through
-# xdotool, the report read back through the clipboard; under Bulgarian regional settings, so
-# the report must show a decimal comma.
-#   e2e_window_test.sh COMMAND...   the command that starts the program, such as build/ui/triangle30
-#                              or wine64 triangle30.exe
+# Drives the real window under Xvfb with xdotool, as a person would, in Bulgarian.
+#   e2e_window_test.sh COMMAND...   (build/ui/triangle30, or wine64 triangle30.exe)
 set -euo pipefail
 
 # shellcheck source=check_lib.sh

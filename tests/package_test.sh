@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package from build/, checks it with lintian, installs it with apt-get, and
-# checks the installed program: the console tool's report, the window under Xvfb, the desktop
-# entry and metainfo, the icons and the man pages.
+# Builds, lints, installs and checks the Debian package.
 #   tests/package_test.sh      (after scripts/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."

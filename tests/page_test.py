@@ -23,18 +23,18 @@ import pathlib
 import re
 import subprocess
 import sys
-import tempfile
 import threading
 
 from PIL import Image
 from selenium import webdriver
 from selenium.common.exceptions import TimeoutException
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
+
+import chromium
 
 PAGE, DESCRIPTION, REPORT_ROWS, REPORT_TOOL, AXE = sys.argv[1:6]
 PAGE_BUDGET = 153_600
@@ -107,22 +107,6 @@ def serve(folder):
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
-
-
-def chromium(locale, profile, minimum_font=0):
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for argument in ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                     "--no-first-run", "--disable-background-networking", "--disable-sync",
-                     "--disable-component-update", "--window-size=1024,768",
-                     f"--lang={locale}", f"--user-data-dir={profile}"]:
-        options.add_argument(argument)
-    options.add_experimental_option("prefs", {"intl.accept_languages": locale,
-                                              "webkit.webprefs.minimum_font_size": minimum_font})
-    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-    driver.set_script_timeout(30)
-    return driver
 
 
 def webkit(lang):
@@ -570,30 +554,29 @@ def main():
     ways = {"file://": pathlib.Path(PAGE).resolve().as_uri(),
             "http://": f"http://127.0.0.1:{server.server_port}/{pathlib.Path(PAGE).name}"}
     for locale in LOCALES:
-        with tempfile.TemporaryDirectory() as profile:
-            bulgarian = locale == "bg-BG"
-            driver = chromium(locale, profile, 0 if bulgarian else MINIMUM_FONT)
-            try:
-                page = Page(driver, form)
+        bulgarian = locale == "bg-BG"
+        driver = chromium.start(locale, 0 if bulgarian else MINIMUM_FONT)
+        try:
+            page = Page(driver, form)
+            if bulgarian:
+                check_without_webassembly(page, ways["http://"])
+            for way, url in ways.items():
+                page.open(url)
+                check_reports(page, LOCALES[locale], rows, way)
                 if bulgarian:
-                    check_without_webassembly(page, ways["http://"])
-                for way, url in ways.items():
                     page.open(url)
-                    check_reports(page, LOCALES[locale], rows, way)
-                    if bulgarian:
-                        page.open(url)
-                        check_behaviour(page, way)
-                        check_geometry(page, url, way)
-                check_conditions(page, ways["http://"], axe,
-                                 CONDITIONS if bulgarian else MINIMUM_FONT_CONDITIONS, "Chromium")
-                errors = [e["message"] for e in driver.get_log("browser")
-                          if e["level"] == "SEVERE" and "favicon" not in e["message"]]
-                check(f"{locale}: the browser reports no error (CSP included)", not errors,
-                      "; ".join(errors[:3]))
-            except TimeoutException as e:
-                check(f"{locale}: the page becomes ready", False, str(e))
-            finally:
-                driver.quit()
+                    check_behaviour(page, way)
+                    check_geometry(page, url, way)
+            check_conditions(page, ways["http://"], axe,
+                             CONDITIONS if bulgarian else MINIMUM_FONT_CONDITIONS, "Chromium")
+            errors = [e["message"] for e in driver.get_log("browser")
+                      if e["level"] == "SEVERE" and "favicon" not in e["message"]]
+            check(f"{locale}: the browser reports no error (CSP included)", not errors,
+                  "; ".join(errors[:3]))
+        except TimeoutException as e:
+            check(f"{locale}: the page becomes ready", False, str(e))
+        finally:
+            driver.quit()
     # Under C.UTF-8, a bare Linux image's locale, WebKit's language is "C".
     for lang in ["bg_BG.UTF-8", "en_US.UTF-8", "C.UTF-8"]:
         driver = webkit(lang)

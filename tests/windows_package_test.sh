@@ -1,21 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Windows downloads under Wine, as a user and a school's administrator get them:
-#   windows_package_test.sh ZIP INSTALLER INSTALLER_SCRIPT
-# - the zip holds the two programs, the read-me and the notices, and its console tool works;
-# - the installer script (CPack's project.nsi) is Bulgarian only, with no licence page;
-# - the installer, run silently, installs the programs, the notices, a Start-menu shortcut and
-#   a complete entry under installed programs; run again, it upgrades in place;
-# - over a running program (the same build or another), the installer and the uninstaller
-#   refuse with exit code 2 and change nothing;
-# - the installed window passes the end-to-end test, under Bulgarian regional settings;
-# - the uninstaller from another folder refuses, a /D is honoured (quoted, too) or refused;
-# - the entry's quiet uninstall command ends when the uninstall has, with its exit code, and
-#   leaves nothing behind, nor anything pending a restart;
-# - a full disk (a small tmpfs, where the machine lets the test mount one) ends with 3, the
-#   entry kept and the log written.
-# Wine locks a running program's file as Windows does. Each case is checked by the end state
-# once Wine has settled (wineserver -w). WINEPREFIX and DISPLAY come from the caller
-# (scripts/windows-test.sh).
+# Checks the Windows zip and installer under Wine, as a user and an administrator get them.
+#   windows_package_test.sh ZIP INSTALLER INSTALLER_SCRIPT   (from scripts/windows-test.sh)
 set -euo pipefail
 zip=$(realpath "$1")
 installer=$(realpath "$2")
@@ -50,7 +35,7 @@ trap 'umount "${full:-/nonexistent}" 2>/dev/null || true; rm -rf "$unpacked"' EX
 (cd "$unpacked" && cmake -E tar xf "$zip")
 folder="$unpacked/$(basename "$zip" .zip)"
 check_eq "the zip holds the programs, the read-me and the notices" \
-    "NOTICES.txt README.txt triangle30-report.exe triangle30.exe" "$(LC_ALL=C ls "$folder" | xargs)"
+    "NOTICES.txt README.txt triangle30-report.exe triangle30.exe" "$(cd "$folder" && LC_ALL=C && echo *)"
 check "the notices hold Qt's LGPL-3.0" grep -q "GNU LESSER GENERAL PUBLIC LICENSE" "$folder/NOTICES.txt"
 check "and the MinGW-w64 runtime's licence texts" grep -q "^Files: mingw-w64-libraries/winpthreads/" \
     "$folder/NOTICES.txt"
@@ -199,7 +184,7 @@ check "and the log says why" grep -qF "/D=apps" <(iconv -f UTF-16 -t UTF-8 "$log
 # The entry's quiet uninstall: its code when done; the uninstaller itself and the folder go a
 # moment later, by a helper, since Windows keeps a running program's file.
 check_eq "the quiet uninstall: exit code 0" 0 "$(exit_code quiet_uninstall)"
-check_eq "and removes the programs at once" "Uninstall.exe" "$(ls "$installed" | xargs)"
+check_eq "and removes the programs at once" "Uninstall.exe" "$(cd "$installed" && echo *)"
 check "and the Start-menu shortcut" test ! -e "$shortcut"
 "$wineserver" -w
 check "then the uninstaller and its folder" test ! -e "$installed"

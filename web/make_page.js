@@ -55,37 +55,56 @@ const form$ = `#${form.formName}`;
 const windowGrid = grid(form.controls.filter((c) => c.kind !== "option"), form.width, form.height);
 const frameGrid = grid(options, frame.width, frame.height);
 const bevel = (light, dark) => `inset 1px 1px ${light},inset -1px -1px ${dark}`;
-const hidden = "position:absolute;width:1px;height:1px;overflow:hidden;clip-path:inset(50%);" +
-    "white-space:nowrap";
-let css = `*{box-sizing:border-box}
-body{margin:0;background:#f0f0f0;font:${u(fontPixels)}/1.15 ${fonts};container:page/inline-size}
-${form$}{${windowGrid.template};position:relative;width:max-content;margin:${u(8)} auto;background:${rgb(form.background)};box-shadow:0 0 0 1px #808080}
-${form$} :not(svg,svg *){margin:0;font:inherit;color:#000;overflow-wrap:break-word}
-${form$} legend,#${ids.live}{${hidden}}
-${form$} :is(label,h1){text-align:center}
-${form$} fieldset{${frameGrid.template};align-content:start;padding:0;border:0;min-width:0;box-shadow:${bevel("#808080", "#fff")}}
-${form$} fieldset label{display:flex;align-items:center;text-align:left;cursor:default}
-${form$} fieldset input{width:${u(13)};height:${u(13)};margin:0 ${u(4)} 0 ${u(2)};flex:none;accent-color:#000}
-${form$} textarea{resize:none;overflow-y:scroll;padding:${u(2)};border:${u(2)} inset #fff;background:#fff;white-space:pre-wrap}
-${form$} input[type=text]{padding:0 ${u(3)};border:${u(2)} inset #fff;background:#fff}
-${form$} button{border:0;padding:0;box-shadow:${bevel("#fff", "#000")},inset 2px 2px #dfdfdf,inset -2px -2px #808080}
-${form$} button:active:not(:disabled){box-shadow:${bevel("#000", "#fff")},inset 2px 2px #808080;padding:${u(2)} 0 0 ${u(2)}}
-${form$} button:disabled{color:#6d6d6d}
-${form$} button:focus-visible{outline:1px dotted #000;outline-offset:${u(-4)}}
-#${picture.id}{background:#fff;padding:${u(form.pictureBorder)};box-shadow:${bevel("#808080", "#fff")},inset 2px 2px #404040}
-#${picture.id} svg{display:block;width:${u(form.drawing.width)};height:${u(form.drawing.height)};stroke:#000;fill:#000}
-#${ids.hint},.formulas{display:none}
-#${ids.notice}{position:absolute;${windowGrid.below(input)};left:0;top:${u(2)};padding:${u(2)} ${u(4)};background:#ffffe1;border:1px solid #000;z-index:1}
-#${ids.message}{max-width:min(100% - 2rem,${u(400)});border:1px solid #808080;padding:${u(12)};font:inherit;background:${rgb(form.background)}}
-#${ids.message} h2{margin:0 0 ${u(8)};font:inherit;font-weight:bold}
-#${ids.message} p{margin:0 0 ${u(12)}}
-#${ids.message} button{font:inherit;min-width:${u(89)};min-height:${u(25)}}
-.note{max-width:${u(form.width)};margin:${u(8)} auto;padding:${u(8)};background:#ffffe1;border:1px solid #808080}
-`;
+const hidden = ["position:absolute", "width:1px", "height:1px", "overflow:hidden",
+    "clip-path:inset(50%)", "white-space:nowrap"];
+// A rule: the selector and its declarations, a rule a line.
+const rule = (selector, ...declarations) => `${selector}{${declarations.flat().join(";")}}\n`;
+const border = (colour) => `${u(2)} inset ${colour}`;
+let css = rule("*", "box-sizing:border-box") +
+    rule("body", "margin:0", "background:#f0f0f0", `font:${u(fontPixels)}/1.15 ${fonts}`,
+        "container:page/inline-size") +
+    rule(form$, windowGrid.template, "position:relative", "width:max-content",
+        `margin:${u(8)} auto`, `background:${rgb(form.background)}`,
+        "box-shadow:0 0 0 1px #808080") +
+    rule(`${form$} :not(svg,svg *)`, "margin:0", "font:inherit", "color:#000",
+        "overflow-wrap:break-word") +
+    rule(`${form$} legend,#${ids.live}`, hidden) +
+    rule(`${form$} :is(label,h1)`, "text-align:center") +
+    rule(`${form$} fieldset`, frameGrid.template, "align-content:start", "padding:0", "border:0",
+        "min-width:0", `box-shadow:${bevel("#808080", "#fff")}`) +
+    rule(`${form$} fieldset label`, "display:flex", "align-items:center", "text-align:left",
+        "cursor:default") +
+    rule(`${form$} fieldset input`, `width:${u(13)}`, `height:${u(13)}`,
+        `margin:0 ${u(4)} 0 ${u(2)}`, "flex:none", "accent-color:#000") +
+    rule(`${form$} textarea`, "resize:none", "overflow-y:scroll", `padding:${u(2)}`,
+        `border:${border("#fff")}`, "background:#fff", "white-space:pre-wrap") +
+    rule(`${form$} input[type=text]`, `padding:0 ${u(3)}`, `border:${border("#fff")}`,
+        "background:#fff") +
+    rule(`${form$} button`, "border:0", "padding:0",
+        `box-shadow:${bevel("#fff", "#000")},inset 2px 2px #dfdfdf,inset -2px -2px #808080`) +
+    rule(`${form$} button:active:not(:disabled)`,
+        `box-shadow:${bevel("#000", "#fff")},inset 2px 2px #808080`,
+        `padding:${u(2)} 0 0 ${u(2)}`) +
+    rule(`${form$} button:disabled`, "color:#6d6d6d") +
+    rule(`${form$} button:focus-visible`, "outline:1px dotted #000", `outline-offset:${u(-4)}`) +
+    rule(`#${picture.id}`, "background:#fff", `padding:${u(form.pictureBorder)}`,
+        `box-shadow:${bevel("#808080", "#fff")},inset 2px 2px #404040`) +
+    rule(`#${picture.id} svg`, "display:block", `width:${u(form.drawing.width)}`,
+        `height:${u(form.drawing.height)}`, "stroke:#000", "fill:#000") +
+    rule(`#${ids.hint},.formulas`, "display:none") +
+    rule(`#${ids.notice}`, "position:absolute", windowGrid.below(input), "left:0",
+        `top:${u(2)}`, `padding:${u(2)} ${u(4)}`, "background:#ffffe1", "border:1px solid #000",
+        "z-index:1") +
+    rule(`#${ids.message}`, `max-width:min(100% - 2rem,${u(400)})`, "border:1px solid #808080",
+        `padding:${u(12)}`, "font:inherit", `background:${rgb(form.background)}`) +
+    rule(`#${ids.message} h2`, `margin:0 0 ${u(8)}`, "font:inherit", "font-weight:bold") +
+    rule(`#${ids.message} p`, `margin:0 0 ${u(12)}`) +
+    rule(`#${ids.message} button`, "font:inherit", `min-width:${u(89)}`, `min-height:${u(25)}`) +
+    rule(".note", `max-width:${u(form.width)}`, `margin:${u(8)} auto`, `padding:${u(8)}`,
+        "background:#ffffe1", "border:1px solid #808080");
 for (const c of form.controls) {
-    const background = c.background ? `;background:${rgb(c.background)}` : "";
     const place = c.kind === "option" ? frameGrid.area(c) : windowGrid.area(c);
-    css += `#${c.id}{${place}${background}}\n`;
+    css += rule(`#${c.id}`, place, c.background ? `background:${rgb(c.background)}` : []);
 }
 
 // --- style: the narrow arrangement, the page's own, for a phone or any touch screen: one
@@ -96,44 +115,39 @@ const columns = Math.max(...rows.map((row) => row.length));
 const areas = rows.map((row) => `"${Array.from({ length: columns },
     (_, i) => row[Math.min(i, row.length - 1)].id).join(" ")}"`).join(" ");
 const target = "min-height:2.75rem";
-let narrow = `${form$}{grid-template-columns:repeat(${columns},minmax(0,1fr));` +
-    `grid-template-rows:none;grid-template-areas:${areas};gap:0.5rem;width:auto;` +
-    `max-width:40rem;margin:0 auto;padding:0.5rem}
-${form$} fieldset{display:flex;flex-direction:column;gap:2px;padding:0.25rem}
-${form$} fieldset label{${target};padding:0 0.5rem;text-align:start}
-${form$} fieldset input{width:1.25rem;height:1.25rem;margin:0 0.75rem 0 0}
-${form$} :is(input[type=text],button){${target}}
-#${picture.id} svg{width:100%;height:auto}
-${form$} textarea{field-sizing:content;overflow:hidden;min-height:5lh}
-#${ids.hint}{display:block}
-#${ids.notice}{position:static}
-.formulas{margin:0.25rem 0.5rem}
-#${ids.message} button{${target};min-width:2.75rem}
-`;
-for (const row of rows) {
-    for (const c of row) {
-        narrow += `#${c.id}{grid-area:${c.id}}\n`;
-    }
+let narrow = rule(form$, `grid-template-columns:repeat(${columns},minmax(0,1fr))`,
+    "grid-template-rows:none", `grid-template-areas:${areas}`, "gap:0.5rem", "width:auto",
+    "max-width:40rem", "margin:0 auto", "padding:0.5rem") +
+    rule(`${form$} fieldset`, "display:flex", "flex-direction:column", "gap:2px",
+        "padding:0.25rem") +
+    rule(`${form$} fieldset label`, target, "padding:0 0.5rem", "text-align:start") +
+    rule(`${form$} fieldset input`, "width:1.25rem", "height:1.25rem", "margin:0 0.75rem 0 0") +
+    rule(`${form$} :is(input[type=text],button)`, target) +
+    rule(`#${picture.id} svg`, "width:100%", "height:auto") +
+    rule(`${form$} textarea`, "field-sizing:content", "overflow:hidden", "min-height:5lh") +
+    rule(`#${ids.hint}`, "display:block") +
+    rule(`#${ids.notice}`, "position:static") +
+    rule(".formulas", "margin:0.25rem 0.5rem") +
+    rule(`#${ids.message} button`, target, "min-width:2.75rem");
+for (const c of rows.flat()) {
+    narrow += rule(`#${c.id}`, `grid-area:${c.id}`);
 }
 for (const o of options) {
-    narrow += `#${frame.id}:has(#${o.id} :checked) #${o.formulas}{display:block}\n`;
+    narrow += rule(`#${frame.id}:has(#${o.id} :checked) #${o.formulas}`, "display:block");
 }
-css += `@container page (width < ${u(form.width)}){${narrow}}\n@media (pointer:coarse){${narrow}}\n`;
+css += `@container page (width < ${u(form.width)}){${narrow}}\n` +
+    `@media (pointer:coarse){${narrow}}\n`;
 
 // --- style: high contrast, where the browser paints in the system's few colours ---
-css += `@media (forced-colors:active){
-#${picture.id} svg{stroke:CanvasText;fill:CanvasText}
-${form$},${form$} :is(fieldset,[role=img]){outline:2px solid CanvasText;outline-offset:-2px}
-${form$} :is(textarea,input[type=text]){border-style:solid}
-${form$} button{border:2px solid ButtonText}
-}
-`;
+css += `@media (forced-colors:active){\n` +
+    rule(`#${picture.id} svg`, "stroke:CanvasText", "fill:CanvasText") +
+    rule(`${form$},${form$} :is(fieldset,[role=img])`, "outline:2px solid CanvasText",
+        "outline-offset:-2px") +
+    rule(`${form$} :is(textarea,input[type=text])`, "border-style:solid") +
+    rule(`${form$} button`, "border:2px solid ButtonText") + "}\n";
 // --- style: a print shows the whole of the result box: the task, or the report ---
-css += `@media print{
-body{background:none}
-${form$} textarea{field-sizing:content;overflow:visible}
-}
-`;
+css += "@media print{\n" + rule("body", "background:none") +
+    rule(`${form$} textarea`, "field-sizing:content", "overflow:visible") + "}\n";
 
 // --- the drawing, as SVG from its geometry ---
 const d = form.drawing;
@@ -165,7 +179,8 @@ for (const c of form.controls) {
     switch (c.kind) {
     case "resultBox":
         body += `<textarea${attributes(c)} readonly autocomplete="off" spellcheck="false"` +
-            ` aria-label="${escapeHtml(c.accessibleName)}">${escapeHtml(form.taskText.replace(/\r\n/g, "\n"))}</textarea>\n` +
+            ` aria-label="${escapeHtml(c.accessibleName)}">` +
+            `${escapeHtml(form.taskText.replace(/\r\n/g, "\n"))}</textarea>\n` +
             `<div id="${ids.live}" aria-live="polite"></div>\n`;
         break;
     case "label":
@@ -174,7 +189,8 @@ for (const c of form.controls) {
             : `<h1${attributes(c)}>${escapeHtml(c.text)}</h1>\n`;
         break;
     case "picture":
-        body += `<div${attributes(c)} role="img" aria-label="${escapeHtml(c.accessibleName)}">${svg}</div>\n`;
+        body += `<div${attributes(c)} role="img" aria-label="${escapeHtml(c.accessibleName)}">` +
+            `${svg}</div>\n`;
         break;
     case "frame":
         body += `<fieldset${attributes(c)}><legend>${escapeHtml(c.accessibleName)}</legend>\n`;
@@ -195,7 +211,8 @@ for (const c of form.controls) {
         body += `<input${attributes(c)} type="text" autocomplete="off" autocorrect="off"` +
             ` autocapitalize="off" spellcheck="false" aria-describedby="${ids.hint}">\n` +
             `<p id="${ids.hint}">${escapeHtml(c.toolTip)}</p>\n` +
-            `<div id="${ids.notice}" role="status" hidden>${escapeHtml(form.inputCutNotice)}</div>\n`;
+            `<div id="${ids.notice}" role="status" hidden>` +
+            `${escapeHtml(form.inputCutNotice)}</div>\n`;
         break;
     case "button":
         // «Изчисли» waits for the core.
@@ -223,7 +240,8 @@ const binding = {
 const script = `const FORM=${JSON.stringify(binding)};\n` +
     `const CORE_WASM="${fs.readFileSync(wasmFile).toString("base64")}";\n` +
     fs.readFileSync(moduleFile, "utf8") + "\n" + fs.readFileSync(bindingFile, "utf8");
-const hash = (text) => `'sha256-${crypto.createHash("sha256").update(text, "utf8").digest("base64")}'`;
+const hash = (text) =>
+    `'sha256-${crypto.createHash("sha256").update(text, "utf8").digest("base64")}'`;
 const csp = `default-src 'none'; script-src ${hash(script)} 'wasm-unsafe-eval'; ` +
     `style-src ${hash(css)}; img-src data:`;
 const icon = fs.readFileSync(iconFile).toString("base64");
@@ -243,7 +261,8 @@ const page = `<!DOCTYPE html>
 <p id="${ids.coreFailed}" class="note" role="alert" hidden>${escapeHtml(form.coreFailed)}</p>
 <main id="${form.formName}">
 ${body}</main>
-<dialog id="${ids.message}" aria-labelledby="${ids.messageTitle}" aria-describedby="${ids.messageText}">
+<dialog id="${ids.message}" aria-labelledby="${ids.messageTitle}" \
+aria-describedby="${ids.messageText}">
 <h2 id="${ids.messageTitle}">${escapeHtml(form.errorTitle)}</h2>
 <p id="${ids.messageText}"></p>
 <button type="button">${escapeHtml(form.messageButton)}</button>
