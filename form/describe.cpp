@@ -93,6 +93,8 @@ std::string Json() {
     };
     field("formName", String(form::kFormName));
     field("title", String(form::kWindowTitle));
+    field("displayName", String(triangle30::kDisplayName));
+    field("shortName", String(form::kShortName));
     field("width", std::to_string(form::kClientWidth));
     field("height", std::to_string(form::kClientHeight));
     field("background", Colour(form::kWindowBackground));
@@ -184,7 +186,7 @@ std::string Json() {
                         letter.italic ? "true" : "false", "],"});
     }
     letters.back() = ']';
-    json += Cat({"\"drawing\":{\"width\":", std::to_string(drawing::kWidth),
+    json += Cat({R"("drawing":{"width":)", std::to_string(drawing::kWidth),
                  ",\"height\":", std::to_string(drawing::kHeight),
                  ",\"fontFamily\":", String(drawing::kFontFamily), ",\"lines\":", lines,
                  ",\"rightAngle\":", rightAngle, ",\"letters\":", letters, "}}\n"});

@@ -127,6 +127,8 @@ inline constexpr std::string_view kNeedsScript =
 inline constexpr std::string_view kCoreFailed =
     "Изчислителното ядро не се зареди. Отворете страницата в по-нов браузър.";
 inline constexpr std::string_view kCoreFailedName = "CoreFailed";
+// The page installed as an app: its name under the icon, where the display name is too long.
+inline constexpr std::string_view kShortName = "Триъгълник";
 
 // --- the controls ---
 

@@ -11,7 +11,9 @@ in WebKit (MiniBrowser, on the X server in DISPLAY, under three LANGs).
   descriptions and the live region in the accessibility tree, a held Enter, the history;
 - every control's place and size against the description, in the wide arrangement;
 - one table of conditions, each checked the same ways (see check_conditions);
-- a browser without WebAssembly; the page's size, and nothing loaded from elsewhere.
+- a browser without WebAssembly; the page's size, and nothing loaded from elsewhere;
+- the site's folder, from 127.0.0.1: installable, kept by its worker for use offline, replaced
+  by a newer build; and from a file, no worker.
 """
 import collections
 import functools
@@ -21,9 +23,12 @@ import json
 import os
 import pathlib
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import threading
+import urllib.request
 
 from PIL import Image
 from selenium import webdriver
@@ -38,6 +43,7 @@ import chromium
 
 PAGE, DESCRIPTION, REPORT_ROWS, REPORT_TOOL, AXE = sys.argv[1:6]
 PAGE_BUDGET = 153_600
+SITE_BUDGET = 204_800
 LOCALES = {"bg-BG": "bg_BG.UTF-8", "en-US": "en_US.UTF-8"}
 # Inputs a student may give beyond the core's tables: words, other scripts, emoji (typed by a
 # paste: ChromeDriver types only the Basic Multilingual Plane), blanks and long numbers.
@@ -102,9 +108,9 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-def serve(folder):
+def serve(folder, port=0):
     handler = functools.partial(QuietHandler, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", int(port)), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -530,6 +536,73 @@ def check_without_webassembly(page, url):
     page.driver.get_log("browser")  # the module's own complaint
 
 
+def check_site(page, built):
+    """The site's folder, served from 127.0.0.1 as a school's site would serve it: installable,
+    kept by its worker for use offline, and replaced by a second build of the page; opened as
+    a file, it registers no worker."""
+    size = sum(f.stat().st_size for f in built.iterdir())
+    check(f"the site is at most {SITE_BUDGET} bytes ({size})", size <= SITE_BUDGET)
+    root = pathlib.Path(tempfile.mkdtemp())
+    shutil.copytree(built, root / "site")
+    server = serve(str(root))
+    url = f"http://127.0.0.1:{server.server_port}/site/"
+    page.open(url)
+    errors = page.cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
+    icons = json.loads((root / "site/manifest.webmanifest").read_text())["icons"]
+    sizes = [Image.open(urllib.request.urlopen(url + i["src"])).size for i in icons]
+    check("the site installs, and its manifest's icons load", not errors and sizes == [
+        tuple(int(n) for n in i["sizes"].split("x")) for i in icons], f"{errors} {sizes}")
+    page.driver.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+    page.driver.refresh()
+    page.wait_ready()
+    check("after a reload, its worker controls the page",
+          page.js("return !!navigator.serviceWorker.controller"))
+    caches = "caches.keys().then(arguments[0])"
+    first = page.driver.execute_async_script(caches)
+
+    offline = {"offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
+    server.shutdown()
+    server.server_close()
+    page.driver.switch_to.new_window("tab")
+    page.cdp_cmd("Network.enable", {})
+    page.cdp_cmd("Network.emulateNetworkConditions", offline)
+    page.open(url)
+    page.compute(1, "2.5")
+    check("offline, a new tab opens the page and computes the console tool's report",
+          page.box_text() == tool_report(1, "2.5", LOCALES["bg-BG"])[0])
+
+    # A second build of the page (the generator run again), at the same address: its worker
+    # takes over in the background, the next load shows it, and only its cache remains.
+    form = {**page.form, "title": page.form["title"] + " 2"}
+    (root / "description.json").write_text(json.dumps(form), encoding="utf-8")
+    web, source = pathlib.Path(DESCRIPTION).parent, pathlib.Path(__file__).resolve().parents[1]
+    subprocess.run(["node", source / "web/make_page.js", root / "description.json",
+                    web / "core_module.js", web / "core_module.wasm", source / "web/page.js",
+                    source / "web/site.js", source / "web/sw.js", source / "resources", root],
+                   check=True, capture_output=True)
+    server = serve(str(root), url.split(":")[2].split("/")[0])
+    page.cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
+    page.open(url)
+    WebDriverWait(page.driver, 10).until(
+        lambda d: len(keys := d.execute_async_script(caches)) == 1 and keys != first)
+    page.driver.refresh()
+    page.wait_ready()
+    check("a second build's worker takes over: a reload shows its page, and one cache remains",
+          page.driver.title == form["title"] and
+          len(page.driver.execute_async_script(caches)) == 1,
+          f"{page.driver.title} {page.driver.execute_async_script(caches)}")
+    server.shutdown()
+    page.driver.close()
+    page.driver.switch_to.window(page.driver.window_handles[0])
+
+    for name in ("site/index.html", "triangle30.html"):
+        page.open((built.parent / name).resolve().as_uri())
+        check(f"{name} from a file registers no worker",
+              not page.driver.execute_async_script(
+                  "const done = arguments[0]; navigator.serviceWorker ? navigator.serviceWorker"
+                  ".getRegistrations().then((r) => done(r.length), () => done(0)) : done(0)"))
+
+
 def check_file():
     html = pathlib.Path(PAGE).read_text(encoding="utf-8")
     size = len(html.encode())
@@ -569,6 +642,8 @@ def main():
                     check_geometry(page, url, way)
             check_conditions(page, ways["http://"], axe,
                              CONDITIONS if bulgarian else MINIMUM_FONT_CONDITIONS, "Chromium")
+            if bulgarian:
+                check_site(page, pathlib.Path(PAGE).parent / "site")
             errors = [e["message"] for e in driver.get_log("browser")
                       if e["level"] == "SEVERE" and "favicon" not in e["message"]]
             check(f"{locale}: the browser reports no error (CSP included)", not errors,

@@ -1,13 +1,18 @@
 // Makes the web page, one self-contained file: the window's controls, places, sizes, colours
 // and texts from the description (describe's JSON), the drawing as SVG from its geometry, the
 // core module with its code inline, the binding script, and a CSP that allows exactly these.
-//   node make_page.js DESCRIPTION.json CORE_MODULE.js CORE_MODULE.wasm PAGE.js ICON.png OUT.html
+// Beside it, the same page as a folder for a school's site, which installs as an app and works
+// offline: index.html (which also links the manifest and registers the worker, where one can
+// run), manifest.webmanifest, sw.js and the app's icons.
+//   node make_page.js DESCRIPTION.json CORE_MODULE.js CORE_MODULE.wasm PAGE.js SITE.js SW.js
+//        RESOURCES OUT_DIR      ->  OUT_DIR/triangle30.html, OUT_DIR/site/
 "use strict";
 const fs = require("node:fs");
+const path = require("node:path");
 const crypto = require("node:crypto");
 
-const [descriptionFile, moduleFile, wasmFile, bindingFile, iconFile, outFile] =
-    process.argv.slice(2);
+const [descriptionFile, moduleFile, wasmFile, bindingFile, siteFile, workerFile, resources,
+    outDir] = process.argv.slice(2);
 const form = JSON.parse(fs.readFileSync(descriptionFile, "utf8"));
 
 const escapeHtml = (text) => text.replace(/&/g, "&amp;").replace(/</g, "&lt;")
@@ -240,18 +245,19 @@ const binding = {
 const script = `const FORM=${JSON.stringify(binding)};\n` +
     `const CORE_WASM="${fs.readFileSync(wasmFile).toString("base64")}";\n` +
     fs.readFileSync(moduleFile, "utf8") + "\n" + fs.readFileSync(bindingFile, "utf8");
-const hash = (text) =>
-    `'sha256-${crypto.createHash("sha256").update(text, "utf8").digest("base64")}'`;
-const csp = `default-src 'none'; script-src ${hash(script)} 'wasm-unsafe-eval'; ` +
-    `style-src ${hash(css)}; img-src data:`;
-const icon = fs.readFileSync(iconFile).toString("base64");
+const sha256 = (data) => crypto.createHash("sha256").update(data).digest();
+const hash = (text) => `'sha256-${sha256(Buffer.from(text, "utf8")).toString("base64")}'`;
+const icon = fs.readFileSync(path.join(resources, "triangle30.png")).toString("base64");
 
-const page = `<!DOCTYPE html>
+// The page, with the script `script` and what its CSP allows beyond the page's own script,
+// style and images from data:.
+const page = (script, allowed) => `<!DOCTYPE html>
 <html lang="bg">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
-<meta http-equiv="Content-Security-Policy" content="${csp}">
+<meta http-equiv="Content-Security-Policy" content="default-src 'none'; \
+script-src ${hash(script)} 'wasm-unsafe-eval'; style-src ${hash(css)}; ${allowed}">
 <title>${escapeHtml(form.title)}</title>
 <link rel="icon" type="image/png" href="data:image/png;base64,${icon}">
 <style>${css}</style>
@@ -271,5 +277,42 @@ aria-describedby="${ids.messageText}">
 </body>
 </html>
 `;
-fs.writeFileSync(outFile, page);
-console.log(`${outFile}: ${Buffer.byteLength(page)} bytes`);
+const write = (file, data) => {
+    fs.writeFileSync(file, data);
+    console.log(`${file}: ${Buffer.byteLength(data)} bytes`);
+};
+write(path.join(outDir, "triangle30.html"), page(script, "img-src data:"));
+
+// --- the site: the page, its manifest, its icons and its worker, whose cache is named by the
+// hash of them all, so that a new build is a new cache ---
+const site = path.join(outDir, "site");
+fs.mkdirSync(site, { recursive: true });
+const hex = ([r, g, b]) => `#${[r, g, b].map((c) => c.toString(16).padStart(2, "0")).join("")}`;
+const files = {
+    "index.html": page(`${script}\n${fs.readFileSync(siteFile, "utf8")}`,
+        "img-src 'self' data:; manifest-src 'self'; worker-src 'self'"),
+    "manifest.webmanifest": JSON.stringify({
+        id: "./",
+        name: form.displayName,
+        short_name: form.shortName,
+        lang: "bg",
+        start_url: "./",
+        scope: "./",
+        display: "standalone",
+        background_color: hex(form.background),
+        theme_color: hex(title.background),
+        icons: [
+            { src: "icon-192.png", sizes: "192x192", type: "image/png" },
+            { src: "icon-512.png", sizes: "512x512", type: "image/png", purpose: "any maskable" },
+        ],
+    }, null, 1),
+    "icon-192.png": fs.readFileSync(path.join(resources, "icons", "triangle30-192.png")),
+    "icon-512.png": fs.readFileSync(path.join(resources, "icons", "triangle30-512.png")),
+};
+const version = sha256(Buffer.concat(Object.values(files).map((f) => Buffer.from(f))))
+    .toString("hex").slice(0, 16);
+const kept = { version, files: ["./", ...Object.keys(files)] };
+files["sw.js"] = `const SITE=${JSON.stringify(kept)};\n${fs.readFileSync(workerFile, "utf8")}`;
+for (const [name, data] of Object.entries(files)) {
+    write(path.join(site, name), data);
+}

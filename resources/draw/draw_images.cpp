@@ -3,7 +3,8 @@
 //                               triangle@2x.jpg (the same drawn twice as fine, for high-DPI
 //                               screens), triangle30.png (32 x 32, 256 colours), and
 //                               triangle30.ico (the same 256-colour image, for Windows),
-//                               icons/triangle30-N.png (N = 48, 64, 128, 256: for menus and docks)
+//                               icons/triangle30-N.png (N = 48, 64, 128, 256: for menus and docks;
+//                               192 and 512 for the page installed as an app, the 512 maskable)
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -64,12 +65,19 @@ QImage DrawTriangle(int scale) {
 }
 
 // A hamburger: bun with sesame seeds, lettuce, cheese, patty and the bottom bun.
-// The hamburger, drawn on a 32 x 32 grid and scaled to `size` pixels square.
-QImage DrawIcon(int size = 32) {
+// The hamburger, drawn on a 32 x 32 grid and scaled to `size` pixels square. A maskable icon,
+// which a phone cuts to its own shape, is opaque, with the hamburger inside the middle circle of
+// four fifths of its width that every shape keeps.
+QImage DrawIcon(int size = 32, bool maskable = false) {
     QImage image(size, size, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
+    image.fill(maskable ? QColor(Qt::white) : QColor(Qt::transparent));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    if (maskable) {
+        constexpr double kInside = 0.56;  // a square within the circle: 0.8 / sqrt(2)
+        p.translate(size * (1 - kInside) / 2, size * (1 - kInside) / 2);
+        p.scale(kInside, kInside);
+    }
     p.scale(size / 32.0, size / 32.0);
     const QColor bun(222, 152, 62), bunEdge(150, 90, 30);
     p.setPen(QPen(bunEdge, 1));
@@ -249,9 +257,9 @@ int main(int argc, char* argv[]) {
                     Write(icon256, dir + QStringLiteral("/triangle30.png"), "png", -1) &&
                     WriteIco(icon256, dir + QStringLiteral("/triangle30.ico"));
     bool sizesOk = true;
-    for (const int size : {48, 64, 128, 256}) {
+    for (const int size : {48, 64, 128, 192, 256, 512}) {
         sizesOk =
-            sizesOk && Write(DrawIcon(size),
+            sizesOk && Write(DrawIcon(size, size == 512),
                              dir + QStringLiteral("/icons/triangle30-%1.png").arg(size), "png", -1);
     }
     return ok && sizesOk ? 0 : 1;

@@ -14,11 +14,19 @@ module.exports = [
     {
         // A script of the page: the description's names, the core module and its code come
         // before it in the page.
-        files: ["web/page.js"],
+        files: ["web/page.js", "web/site.js"],
         languageOptions: {
             sourceType: "script",
             globals: { ...globals.browser, FORM: "readonly", Triangle30Core: "readonly",
                 CORE_WASM: "readonly" },
+        },
+    },
+    {
+        // The site's worker: the site's files and their hash come before it.
+        files: ["web/sw.js"],
+        languageOptions: {
+            sourceType: "script",
+            globals: { ...globals.serviceworker, SITE: "readonly" },
         },
     },
 ];
