@@ -71,7 +71,8 @@ CONDITIONS = [
     Condition("text spacing", 1024, 768, style=TEXT_SPACING),
     Condition("text spacing, 360 x 640, touch", 360, 640, touch=True, style=TEXT_SPACING),
     Condition("forced colours, light", 1024, 768, features=FORCED),
-    Condition("forced colours, dark", 1024, 768, features={**FORCED, "prefers-color-scheme": "dark"}),
+    Condition("forced colours, dark", 1024, 768,
+              features={**FORCED, "prefers-color-scheme": "dark"}),
     Condition("print", 1024, 768, media="print"),
 ]
 # In the en-US browser, whose minimum font size is 20 px.
