@@ -36,7 +36,7 @@
             return;
         }
         resultBox.style.height = "";
-        if (getComputedStyle(resultBox).overflowY === "hidden") {
+        if (getComputedStyle(resultBox).overflowY !== "scroll") {
             resultBox.style.height = `${resultBox.scrollHeight + resultBox.offsetHeight -
                 resultBox.clientHeight}px`;
         }
