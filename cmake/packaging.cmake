@@ -73,11 +73,28 @@ if(WIN32)
     set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/triangle30.ico)
     set(CPACK_NSIS_INSTALLED_ICON_NAME triangle30.exe)
     set(CPACK_NSIS_URL_INFO_ABOUT ${PROJECT_HOMEPAGE_URL})
+    find_program(TRIANGLE30_PYTHON python3 REQUIRED)
+
+    # What the uninstaller carries to remove itself once it has ended (finish_uninstall.cpp),
+    # the mutex that one run of the installer, the uninstaller or that helper holds, and what
+    # gives the uninstaller its own description.
+    set(CPACK_TRIANGLE30_SETUP_MUTEX triangle30-setup)
+    set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
+    add_executable(finish_uninstall WIN32 ${PROJECT_SOURCE_DIR}/cmake/finish_uninstall.cpp)
+    target_link_libraries(finish_uninstall PRIVATE triangle30_settings)
+    target_compile_definitions(finish_uninstall PRIVATE
+        "TRIANGLE30_REGISTRY_KEY=L\"${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\""
+        "TRIANGLE30_SETUP_MUTEX=L\"${CPACK_TRIANGLE30_SETUP_MUTEX}\""
+        "TRIANGLE30_UNINSTALLER=L\"${CPACK_NSIS_UNINSTALL_NAME}.exe\"")
+    target_link_options(finish_uninstall PRIVATE -s)
+    set_target_properties(finish_uninstall PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+    set(CPACK_TRIANGLE30_FINISH_UNINSTALL ${PROJECT_BINARY_DIR}/finish_uninstall.exe)
+    set(CPACK_TRIANGLE30_PYTHON ${TRIANGLE30_PYTHON})
+    set(CPACK_TRIANGLE30_DESCRIBE_UNINSTALLER ${PROJECT_SOURCE_DIR}/cmake/describe_uninstaller.py)
 
     # The licences of what is linked into the programs, beside them in the zip and in the
     # installed folder: Qt's and its bundled libraries' (kept with the Qt build), MinGW-w64's
     # and GCC's runtime's (from Debian's packages).
-    find_program(TRIANGLE30_PYTHON python3 REQUIRED)
     execute_process(COMMAND dpkg-query -W -f=\${source:Version} qt6-base-dev
         OUTPUT_VARIABLE qt_debian_version)
     get_filename_component(qt_prefix ${Qt6_DIR}/../../.. ABSOLUTE)

@@ -14,7 +14,7 @@ start_xvfb
 # shellcheck disable=SC2086
 LANG=bg_BG.UTF-8 LC_ALL=bg_BG.UTF-8 QT_SCALE_FACTOR="$scale" $binary &
 app=$!
-wid=$(find_window "$app")
+wid=$(find_window --pid "$app")
 sleep 0.3
 click() {  # at the centre of the named control
     read -r x y < <(centre "$1")

@@ -2,7 +2,8 @@
 # Sourced by the scripts that run windows under a private X server.
 #   start_xvfb [XVFB OPTIONS]  starts Xvfb on a free display, exports DISPLAY, and stops it (and
 #                              the process whose pid is in $app, if any) when the script exits
-#   find_window PID            prints the first visible window of PID, waiting up to 10 s
+#   find_window --pid PID      prints the first visible window of PID (or of another xdotool
+#                              search, --name TITLE), waiting up to 10 s
 #   centre NAME                prints the centre of the window's control NAME (Option1_1,
 #                              Command1_0, ...) as "X Y", from the window's description: the
 #                              command in TRIANGLE30_DESCRIBE, by default build/form/describe
@@ -25,7 +26,7 @@ start_xvfb() {
 find_window() {
     local window=""
     for _ in $(seq 200); do
-        window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1 || true)
+        window=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1 || true)
         [ -n "$window" ] && break
         sleep 0.05
     done

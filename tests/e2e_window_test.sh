@@ -12,7 +12,7 @@ start_xvfb
 # LC_ALL too: Wine takes the regional settings from it.
 LANG=bg_BG.UTF-8 LC_ALL=bg_BG.UTF-8 "$@" &
 app=$!
-wid=$(find_window "$app")
+wid=$(find_window --pid "$app")
 [ -n "$wid" ] || { echo "FAIL: no window appeared"; exit 1; }
 sleep 0.3
 

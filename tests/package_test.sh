@@ -41,7 +41,7 @@ source scripts/xvfb-lib.sh
 start_xvfb
 /usr/bin/triangle30 2>/dev/null &
 app=$!
-window=$(find_window "$app")
+window=$(find_window --pid "$app")
 check "the installed window opens" test -n "$window"
 # Docks link the window to its launcher by its class.
 check "the window's class is the desktop entry's StartupWMClass" grep -qx \

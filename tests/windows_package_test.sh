@@ -118,7 +118,7 @@ checksums() { (cd "$installed" && md5sum ./*); }
 running() {
     "$wine" "$installed/$1" >/dev/null 2>&1 &
     app=$!
-    [ -n "$(find_window "$app")" ]
+    [ -n "$(find_window --pid "$app")" ]
 }
 stop_running() {
     kill "$app" 2>/dev/null || true
@@ -166,28 +166,104 @@ check "and brings the program back" cmp -s "$folder/triangle30.exe" "$installed/
 check "the installed window passes the end-to-end test" \
     bash "$here/e2e_window_test.sh" "$wine" "$installed/triangle30.exe"
 
+# /D: the installed folder in any spelling is upgraded in place, whole; the drive's root in any
+# spelling, and a /D that is not last, are refused with nothing changed.
+whole="$(checksums)|C:\Program Files\triangle30"
+short=$("$wine" winepath -s 'C:\Program Files\triangle30' | tr -d '\r')
+while IFS='|' read -r code name options; do
+    if [ "$code" = 0 ]; then
+        check_eq "$name: exit code 0" 0 "$(exit_code typed "\"$installer_path\" $options")"
+        "$wineserver" -w
+        check_eq "$name: the install is whole, in its folder" "$whole" \
+            "$(checksums)|$(reg_value "$uninstall_key" InstallLocation)"
+    else
+        refuses_whole "$name" "$code" typed "\"$installer_path\" $options"
+    fi
+done <<EOF
+0|/D by its 8.3 name|/S /D=$short
+0|/D with \.\ inside|/S /D=C:\Program Files\.\triangle30
+0|/D ending in \.|/S /D=C:\Program Files\triangle30\.
+0|/D with \\ doubled|/S /D=C:\Program Files\\triangle30
+0|/D with /|/S /D=C:/Program Files/triangle30
+3|/D of the drive's root as C:\.|/S /D=C:\.
+3|/D of the drive's root as C:\..|/S /D=C:\..
+3|/D of the drive's root as C:\Windows\..|/S /D=C:\Windows\..
+3|/D before /S|/D=C:\Apps\t30 /S
+EOF
+check "and nothing in the drive's root" test ! -e "$drive_c/Uninstall.exe"
+
 # A copy of the uninstaller elsewhere leaves the install alone; a /D is used, quoted or not,
-# and an explicit one moves an install; one that is no full path is refused.
+# and an explicit one moves an install, leaving a student's file; one that is no full path is
+# refused, and a log that a user planted as a link is not written through.
+temp=$("$wine" winepath -u "$("$wine" cmd /c echo %TEMP% | tr -d '\r')" | tr -d '\r')
+last_log() { iconv -f UTF-16 -t UTF-8 "$(ls -t "$temp"/triangle30-setup-*.log | head -n 1)"; }
 mkdir -p "$drive_c/copy"
 cp "$installed/Uninstall.exe" "$drive_c/copy/"
 refuses_whole "a copied uninstaller" 3 typed '"C:\copy\Uninstall.exe" /S _?=C:\copy'
+echo "my notes" >"$installed/notes.txt"
 check_eq "a quoted /D: exit code 0" 0 "$(exit_code typed "\"$installer_path\" /S /D=\"C:\Apps\t 30\"")"
 "$wineserver" -w
 installed="$drive_c/Apps/t 30"
 check "it installs there" cmp -s "$folder/triangle30.exe" "$installed/triangle30.exe"
 check_eq "and moves the entry" 'C:\Apps\t 30' "$(reg_value "$uninstall_key" InstallLocation)"
-check "and the old folder goes" test ! -e "$program_files/triangle30"
+check_eq "and the old folder keeps only the student's file" "notes.txt" \
+    "$(cd "$program_files/triangle30" && echo *)"
+echo "planted" >"$unpacked/planted"
+ln -s "$unpacked/planted" "$temp/triangle30-setup.log"
 refuses_whole "a relative /D" 3 typed "\"$installer_path\" /S /D=apps"
-log=$(find "$drive_c/users" -name triangle30-setup.log | head -n 1)
-check "and the log says why" grep -qF "/D=apps" <(iconv -f UTF-16 -t UTF-8 "$log")
+check "and the log says why, with the exit code" grep -qF "код на изхода 3 | \"$installer_path\" /S /D=apps" <(last_log)
+check_eq "a planted log link's target is not written" "planted" "$(cat "$unpacked/planted")"
+rm "$temp/triangle30-setup.log"
 
-# The entry's quiet uninstall: its code when done; the uninstaller itself and the folder go a
-# moment later, by a helper, since Windows keeps a running program's file.
+# The folder as given, with no shell between: its uninstall leaves another folder alone.
+user=$("$wine" cmd /c echo %USERNAME% | tr -d '\r')
+mkdir -p "$drive_c/Apps/$user"
+echo "another program's" >"$drive_c/Apps/$user/Uninstall.exe"
+check_eq "/d=C:\Apps\%USERNAME%: exit code 0" 0 "$(exit_code "$wine" "$installer" /S '/d=C:\Apps\%USERNAME%')"
+check_eq "its quiet uninstall: exit code 0" 0 \
+    "$(exit_code "$wine" 'C:\Apps\%USERNAME%\Uninstall.exe' /S '_?=C:\Apps\%USERNAME%')"
+"$wineserver" -w
+check_eq "removes that folder, and leaves C:\Apps\\$user's uninstaller" \
+    "$user|another program's" "$(cd "$drive_c/Apps" && echo *)|$(cat "$drive_c/Apps/$user/Uninstall.exe")"
+
+# An entry that names another program's folder: the install goes to its own, and a /D into
+# that folder is refused; nothing of that program's is touched.
+mkdir -p "$drive_c/Foreign"
+cp "$folder/README.txt" "$folder/NOTICES.txt" "$drive_c/Foreign/"
+cp "$drive_c/windows/notepad.exe" "$drive_c/Foreign/Uninstall.exe"
+foreign=$(cd "$drive_c/Foreign" && md5sum ./*)
+"$wine" reg add "$uninstall_key" /v InstallLocation /d 'C:\Foreign' /f >/dev/null 2>&1
+check "an entry naming another program's folder: the install succeeds" install
+check_eq "into its own folder" 'C:\Program Files\triangle30' "$(reg_value "$uninstall_key" InstallLocation)"
+installed="$program_files/triangle30"
+refuses_whole "a /D into a folder with another program's uninstaller" 3 typed "\"$installer_path\" /S /D=C:\Foreign"
+check_eq "and that program's files are untouched" "$foreign" "$(cd "$drive_c/Foreign" && md5sum ./*)"
+
+# The entry's quiet uninstall: its code when done; the uninstaller itself and the folder go once
+# it has ended, by a helper, since Windows keeps a running program's file. An install right
+# after keeps its own uninstaller.
 check_eq "the quiet uninstall: exit code 0" 0 "$(exit_code quiet_uninstall)"
-check_eq "and removes the programs at once" "Uninstall.exe" "$(cd "$installed" && echo *)"
+check_eq "and removes the programs at once" "notes.txt Uninstall.exe" "$(cd "$installed" && echo *)"
 check "and the Start-menu shortcut" test ! -e "$shortcut"
+check "an install at once succeeds" install
+sleep 10
+check "and keeps its uninstaller 10 s later" test -f "$installed/Uninstall.exe"
+
+# The uninstall as a student runs it, from installed programs, with its last page left open.
+rm "$installed/notes.txt"
+typed "$(reg_value "$uninstall_key" UninstallString)" >/dev/null 2>&1 &
+app=$!
+page=$(find_window --name "Триъгълник")
+xdotool key --window "$page" Return
+for _ in $(seq 100); do [ -e "$installed/triangle30.exe" ] || break; sleep 0.1; done
+sleep 10
+xdotool key --window "$page" Return
+status=0
+wait "$app" || status=$?
+check_eq "the uninstall with its last page open 10 s: exit code 0" 0 "$status"
 "$wineserver" -w
 check "then the uninstaller and its folder" test ! -e "$installed"
+check_eq "and no helper left behind" "" "$(find "$temp" -mindepth 1 ! -name 'triangle30-setup-*.log')"
 check "nothing waits for a restart" test "$("$wine" reg query \
     'HKLM\SYSTEM\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations \
     >/dev/null 2>&1 && echo pending)" != pending
@@ -203,7 +279,7 @@ if mount -t tmpfs -o size=10m tmpfs "$full" 2>/dev/null; then
         "$(exit_code typed "\"$installer_path\" /S /D=C:\Full\triangle30")"
     check_eq "and the entry stays, for a rerun to repair" 'C:\Full\triangle30' \
         "$(reg_value "$uninstall_key" InstallLocation)"
-    check "and the log says why" grep -qF 'C:\Full\triangle30' <(iconv -f UTF-16 -t UTF-8 "$log")
+    check "and the log says why" grep -qF 'C:\Full\triangle30' <(last_log)
     "$wineserver" -w
     umount "$full"
     "$wine" reg delete "$uninstall_key" /f >/dev/null 2>&1
