@@ -291,8 +291,9 @@ const hex = ([r, g, b]) => `#${[r, g, b].map((c) => c.toString(16).padStart(2, "
 const files = {
     "index.html": page(`${script}\n${fs.readFileSync(siteFile, "utf8")}`,
         "img-src 'self' data:; manifest-src 'self'; worker-src 'self'"),
+    // No id: it defaults to the start URL, the site's own folder, so that copies in two folders
+    // of one host are two apps.
     "manifest.webmanifest": JSON.stringify({
-        id: "./",
         name: form.displayName,
         short_name: form.shortName,
         lang: "bg",

@@ -9,12 +9,26 @@ const OURS = `triangle30 ${self.registration.scope} `;
 const CACHE = OURS + SITE.version;
 
 // The files as the site has them now: not from the browser's HTTP cache, which may still hold
-// an older build's.
+// an older build's. A file that a host sends through a redirect (index.html to ./, or back) is
+// kept as a plain copy: a browser refuses a redirected response to a navigation. An install
+// that fails leaves no cache behind, and the working version goes on.
+function fetchKept(file) {
+    return fetch(new Request(file, { cache: "reload" })).then((response) => {
+        if (!response.ok) {
+            throw new Error(`${file}: ${response.status}`);
+        }
+        return response.redirected ? response.blob().then((body) => new Response(body,
+            { status: response.status, statusText: response.statusText,
+                headers: response.headers })) : response;
+    });
+}
+
 self.addEventListener("install", (event) => {
     event.waitUntil(caches.open(CACHE)
-        .then((cache) => cache.addAll(SITE.files.map((file) => new Request(file,
-            { cache: "reload" }))))
-        .then(() => self.skipWaiting()));
+        .then((cache) => Promise.all(SITE.files.map((file) => fetchKept(file)
+            .then((response) => cache.put(file, response)))))
+        .then(() => self.skipWaiting(),
+            (error) => caches.delete(CACHE).then(() => Promise.reject(error))));
 });
 
 // Older caches of this page, and only this page's, go.
