@@ -3,7 +3,7 @@
 #   install-deps.sh         what building and running the program needs
 #   install-deps.sh windows what the Windows cross build and its tests under Wine need
 #   install-deps.sh web     what the web build and its tests under node need (emscripten)
-#   install-deps.sh page    what the page's test in Chromium and WebKit needs
+#   install-deps.sh page    what the page's tests in Chromium, Firefox and WebKit need
 #   install-deps.sh test    all of these and every tool of scripts/test.sh
 set -euo pipefail
 
@@ -22,8 +22,7 @@ if [ "${1:-}" = "windows" ]; then
 elif [ "${1:-}" = "web" ]; then
     packages=(cmake ninja-build "${web[@]}")
 elif [ "${1:-}" = "page" ]; then
-    packages=(chromium chromium-driver python3-selenium python3-pil fonts-liberation2 locales
-        webkit2gtk-driver xvfb xauth)
+    packages=(chromium firefox-esr webkit2gtk-driver fonts-liberation2 locales xvfb xauth)
 elif [ "${1:-}" = "test" ]; then
     packages+=("${windows[@]}"
         libgtest-dev libgmock-dev libbenchmark-dev x11-utils bc libx11-dev

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the page (web-build.sh) and tests it: the core under node, the page in two browsers.
+# Builds the page (web-build.sh) and tests it: the core under node, the page in Chromium,
+# Firefox and WebKit (tests/page/).
 #   web-test.sh      (the expected reports come from build/'s console tool)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -7,14 +8,13 @@ scripts/web-build.sh
 ctest --preset web
 
 scripts/install-deps.sh page
-# axe-core, for the accessibility check only: pinned by its lock file, never shipped.
-mkdir -p build-web/axe
-cp tests/axe/package.json tests/axe/package-lock.json build-web/axe/
-npm ci --prefix build-web/axe --no-audit --no-fund --loglevel=error >/dev/null
+# The page's tests, on node's test runner, with their packages pinned by their lock file (never
+# shipped); the expected reports come from build/'s console tool.
+npm ci --prefix tests/page --no-audit --no-fund --loglevel=error >/dev/null
 [ -x build/tests/report_rows_json ] || scripts/build.sh test
 build/tests/report_rows_json >build-web/report_rows.json
 source scripts/xvfb-lib.sh
 start_xvfb
-/usr/bin/python3 tests/page_test.py build-web/triangle30.html build-web/web/description.json \
-    build-web/report_rows.json build/cli/triangle30-report \
-    build-web/axe/node_modules/axe-core/axe.min.js
+TRIANGLE30_PAGE_BUILD=build-web/page_build.json TRIANGLE30_REPORT_ROWS=build-web/report_rows.json \
+    TRIANGLE30_REPORT_TOOL=build/cli/triangle30-report \
+    node --test --test-concurrency=2 --test-timeout=180000 --test-reporter=spec tests/page/*.test.js

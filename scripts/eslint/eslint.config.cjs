@@ -1,5 +1,5 @@
-// ESLint's settings for the page's scripts: the recommended rules, lines of at most 100
-// columns, and the globals each script runs with. Run by scripts/analyse.sh.
+// ESLint's settings for the page's scripts and tests: the recommended rules, lines of at most
+// 100 columns, and the globals each script runs with. Run by scripts/analyse.sh.
 "use strict";
 const js = require("@eslint/js");
 const globals = require("globals");
@@ -20,6 +20,12 @@ module.exports = [
             globals: { ...globals.browser, FORM: "readonly", Triangle30Core: "readonly",
                 CORE_WASM: "readonly" },
         },
+    },
+    {
+        // The page's tests and what uses their helper: modules under node, whose functions
+        // passed to a page's evaluate run in the browser.
+        files: ["tests/page/*.js", "bench/*.js", "scripts/*.js"],
+        languageOptions: { sourceType: "module", globals: { ...globals.node, ...globals.browser } },
     },
     {
         // The site's worker: the site's files and their hash come before it.
