@@ -22,7 +22,7 @@ ctest --preset native
 grep -h "monkey:" build/Testing/Temporary/LastTest.log || true
 $quick && exit 0
 
-# 2. The web page: the core under node, the page in Chromium and in WebKit.
+# 2. The web page: the core under node, the page in Chromium, Firefox and WebKit.
 scripts/web-test.sh
 
 # 3. Static analysis: C++, shell, Python and JavaScript.
