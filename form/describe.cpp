@@ -16,20 +16,18 @@ namespace {
 
 namespace form = triangle30::form;
 namespace drawing = triangle30::form::drawing;
-using triangle30::json::Cat;
-using triangle30::json::Number;
-using triangle30::json::String;
+using triangle30::json::Writer;
 
-std::string Colour(const std::optional<form::Rgb>& rgb) {
+void Colour(Writer& w, const std::optional<form::Rgb>& rgb) {
     if (!rgb) {
-        return "null";
+        w.Null();
+        return;
     }
-    return Cat({"[", std::to_string(rgb->red), ",", std::to_string(rgb->green), ",",
-                std::to_string(rgb->blue), "]"});
+    w.Array().Int(rgb->red).Int(rgb->green).Int(rgb->blue).End();
 }
 
-std::string PointJson(drawing::Point p) {
-    return Cat({"[", Number(p.x), ",", Number(p.y), "]"});
+void Point(Writer& w, drawing::Point p) {
+    w.Object().Key("x").Number(p.x).Key("y").Number(p.y).End();
 }
 
 constexpr std::string_view KindName(form::ControlKind kind) {
@@ -80,117 +78,102 @@ std::string Centres() {
         }
         const int left = c.left + (c.kind == form::ControlKind::Option ? frame->left : 0);
         const int top = c.top + (c.kind == form::ControlKind::Option ? frame->top : 0);
-        out += Cat({form::Handle(c), " ", std::to_string(left + c.width / 2), " ",
-                    std::to_string(top + c.height / 2), "\n"});
+        out += form::Handle(c);
+        out += ' ';
+        out += std::to_string(left + c.width / 2);
+        out += ' ';
+        out += std::to_string(top + c.height / 2);
+        out += '\n';
     }
     return out;
 }
 
-std::string Json() {
-    std::string json = "{";
-    const auto field = [&json](std::string_view name, const std::string& value) {
-        json += Cat({String(name), ":", value, ",\n"});
-    };
-    field("formName", String(form::kFormName));
-    field("title", String(form::kWindowTitle));
-    field("displayName", String(triangle30::kDisplayName));
-    field("shortName", String(form::kShortName));
-    field("width", std::to_string(form::kClientWidth));
-    field("height", std::to_string(form::kClientHeight));
-    field("background", Colour(form::kWindowBackground));
-    std::string families = "[";
-    for (const std::string_view family : form::kFontFamilies) {
-        families += Cat({String(family), ","});
+void Control(Writer& w, const form::Control& c) {
+    w.Object().Key("id").String(form::Handle(c)).Key("name").String(c.name);
+    w.Key("kind").String(KindName(c.kind)).Key("role").String(RoleName(c.role));
+    w.Key("formulas")
+        .String(c.kind == form::ControlKind::Option ? form::PartName(c, form::kFormulasPart) : "");
+    w.Key("index").Int(c.index).Key("left").Int(c.left).Key("top").Int(c.top);
+    w.Key("width").Int(c.width).Key("height").Int(c.height).Key("text").String(c.text);
+    w.Key("background");
+    Colour(w, c.background);
+    w.Key("accessibleName").String(c.accessibleName).Key("toolTip").String(c.toolTip).End();
+}
+
+void Drawing(Writer& w) {
+    w.Object().Key("width").Int(drawing::kWidth).Key("height").Int(drawing::kHeight);
+    w.Key("lines").Array();
+    for (const drawing::Line& line : drawing::kLines) {
+        w.Object().Key("from");
+        Point(w, line.from);
+        w.Key("to");
+        Point(w, line.to);
+        w.Key("width").Number(line.width).End();
     }
-    families.back() = ']';
-    field("fontFamilies", families);
-    field("fontPointSize", std::to_string(form::kFontPointSize));
-    field("taskText", String(form::kTaskText));
-    field("inputMaxLength", std::to_string(form::kInputMaxLength));
-    field("inputCutNotice", String(form::kInputCutNotice));
-    field("errorTitle", String(form::kErrorTitle));
-    field("messageButton", String(form::kMessageButton));
-    field("needsScript", String(form::kNeedsScript));
-    field("coreFailed", String(form::kCoreFailed));
-    field("pictureBorder", std::to_string(form::kPictureBorder));
-    field("givenKinds", std::to_string(triangle30::kGivenKindCount));
+    w.End().Key("rightAngle").Array();
+    for (const drawing::Point corner : drawing::kRightAngle) {
+        Point(w, corner);
+    }
+    w.End().Key("letters").Array();
+    for (const drawing::Letter& letter : drawing::kLetters) {
+        w.Object().Key("text").String(letter.text).Key("centre");
+        Point(w, letter.centre);
+        w.Key("italic").Bool(letter.italic).Key("size").Int(drawing::LetterPixels(letter)).End();
+    }
+    w.End().End();
+}
+
+std::string Json() {
+    Writer w;
+    w.Object().Key("formName").String(form::kFormName).Key("title").String(form::kWindowTitle);
+    w.Key("displayName").String(triangle30::kDisplayName).Key("shortName").String(form::kShortName);
+    w.Key("width").Int(form::kClientWidth).Key("height").Int(form::kClientHeight);
+    w.Key("background");
+    Colour(w, form::kWindowBackground);
+    // The system's colours that the window shows: its face, its bevels' greys, and the rest.
+    w.Key("colours").Object();
+    for (const auto& [name, rgb] : form::kSystemColours) {
+        w.Key(name);
+        Colour(w, rgb);
+    }
+    w.End().Key("fontFamilies").Array();
+    for (const std::string_view family : form::kFontFamilies) {
+        w.String(family);
+    }
+    w.End().Key("fontPointSize").Int(form::kFontPointSize).Key("taskText").String(form::kTaskText);
+    w.Key("inputMaxLength").Int(form::kInputMaxLength);
+    w.Key("inputCutNotice")
+        .String(form::kInputCutNotice)
+        .Key("errorTitle")
+        .String(form::kErrorTitle);
+    w.Key("messageButton")
+        .String(form::kMessageButton)
+        .Key("needsScript")
+        .String(form::kNeedsScript);
+    w.Key("coreFailed").String(form::kCoreFailed).Key("pictureBorder").Int(form::kPictureBorder);
+    w.Key("givenKinds").Int(triangle30::kGivenKindCount);
 
     // The names of the page's own parts: the message's, the core-failed note's, and those
     // named after their control.
-    std::string parts = Cat({"{\"message\":", String(form::kMessageName),
-                             ",\"messageTitle\":", String(form::kMessageTitleName),
-                             ",\"messageText\":", String(form::kMessageTextName),
-                             ",\"coreFailed\":", String(form::kCoreFailedName)});
+    w.Key("parts").Object().Key("message").String(form::kMessageName);
+    w.Key("messageTitle").String(form::kMessageTitleName);
+    w.Key("messageText").String(form::kMessageTextName);
+    w.Key("coreFailed").String(form::kCoreFailedName);
     for (const form::Control& c : form::kControls) {
         if (c.kind == form::ControlKind::Input) {
-            parts += Cat({",\"hint\":", String(form::PartName(c, form::kHintPart)),
-                          ",\"notice\":", String(form::PartName(c, form::kNoticePart))});
+            w.Key("hint").String(form::PartName(c, form::kHintPart));
+            w.Key("notice").String(form::PartName(c, form::kNoticePart));
         } else if (c.kind == form::ControlKind::ResultBox) {
-            parts += Cat({",\"live\":", String(form::PartName(c, form::kLivePart))});
+            w.Key("live").String(form::PartName(c, form::kLivePart));
         }
     }
-    field("parts", parts + "}");
-
-    std::string controls = "[";
+    w.End().Key("controls").Array();
     for (const form::Control& c : form::kControls) {
-        const std::string formulas = c.kind == form::ControlKind::Option
-                                         ? form::PartName(c, form::kFormulasPart)
-                                         : std::string();
-        controls += Cat({"\n{\"id\":",
-                         String(form::Handle(c)),
-                         ",\"name\":",
-                         String(c.name),
-                         ",\"kind\":",
-                         String(KindName(c.kind)),
-                         ",\"role\":",
-                         String(RoleName(c.role)),
-                         ",\"formulas\":",
-                         String(formulas),
-                         ",\"index\":",
-                         std::to_string(c.index),
-                         ",\"left\":",
-                         std::to_string(c.left),
-                         ",\"top\":",
-                         std::to_string(c.top),
-                         ",\"width\":",
-                         std::to_string(c.width),
-                         ",\"height\":",
-                         std::to_string(c.height),
-                         ",\"text\":",
-                         String(c.text),
-                         ",\"background\":",
-                         Colour(c.background),
-                         ",\"accessibleName\":",
-                         String(c.accessibleName),
-                         ",\"toolTip\":",
-                         String(c.toolTip),
-                         "},"});
+        Control(w, c);
     }
-    controls.back() = ']';
-    field("controls", controls);
-
-    std::string lines = "[";
-    for (const drawing::Line& line : drawing::kLines) {
-        lines += Cat(
-            {"[", PointJson(line.from), ",", PointJson(line.to), ",", Number(line.width), "],"});
-    }
-    lines.back() = ']';
-    std::string rightAngle = "[";
-    for (const drawing::Point corner : drawing::kRightAngle) {
-        rightAngle += Cat({PointJson(corner), ","});
-    }
-    rightAngle.back() = ']';
-    std::string letters = "[";
-    for (const drawing::Letter& letter : drawing::kLetters) {
-        letters += Cat({"[", String(letter.text), ",", PointJson(letter.centre), ",",
-                        letter.italic ? "true" : "false", "],"});
-    }
-    letters.back() = ']';
-    json += Cat({R"("drawing":{"width":)", std::to_string(drawing::kWidth),
-                 ",\"height\":", std::to_string(drawing::kHeight),
-                 ",\"fontFamily\":", String(drawing::kFontFamily), ",\"lines\":", lines,
-                 ",\"rightAngle\":", rightAngle, ",\"letters\":", letters, "}}\n"});
-    return json;
+    w.End().Key("drawing");
+    Drawing(w);
+    return w.End().Text();
 }
 
 }  // namespace

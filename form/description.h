@@ -53,6 +53,24 @@ inline constexpr int kClientWidth = 499;
 inline constexpr int kClientHeight = 351;
 inline constexpr Rgb kWindowBackground{192, 192, 255};
 inline constexpr int kFontPointSize = 12;
+
+// The colours the window takes from the system (Windows' classic ones), which the page paints:
+// the page's face, the greys and white of the sunken and raised bevels, the text, the tooltip's
+// yellow and a disabled button's text.
+struct NamedColour {
+    std::string_view name;
+    Rgb rgb;
+};
+inline constexpr auto kSystemColours = std::to_array<NamedColour>({
+    {"face", {240, 240, 240}},
+    {"shadow", {128, 128, 128}},
+    {"darkShadow", {64, 64, 64}},
+    {"light", {223, 223, 223}},
+    {"highlight", {255, 255, 255}},
+    {"text", {0, 0, 0}},
+    {"tooltip", {255, 255, 225}},
+    {"disabledText", {109, 109, 109}},
+});
 // Times New Roman, else its metric twin with Cyrillic, else any serif font.
 inline constexpr std::array<std::string_view, 2> kFontFamilies = {"Times New Roman",
                                                                   "Liberation Serif"};
@@ -199,9 +217,7 @@ inline std::string PartName(const Control& control, std::string_view part) {
     return Handle(control) + std::string(part);
 }
 
-// The drawing inside Picture1's two-pixel sunken border.
+// The drawing (drawing.h) inside Picture1's two-pixel sunken border.
 inline constexpr int kPictureBorder = 2;
-inline constexpr int kDrawingWidth = 326;
-inline constexpr int kDrawingHeight = 149;
 
 }  // namespace triangle30::form

@@ -27,8 +27,15 @@ struct Line {
 struct Letter {
     std::string_view text;
     Point centre;
-    bool italic;  // a side or a segment, in italic 16 px; else a point, upright 17 px
+    bool italic;  // a side or a segment, in italic; else a point, upright
 };
+
+// The letters' sizes in pixels: a point's, and a side's or a segment's.
+inline constexpr int kPointLetterPixels = 17;
+inline constexpr int kSideLetterPixels = 16;
+constexpr int LetterPixels(const Letter& letter) {
+    return letter.italic ? kSideLetterPixels : kPointLetterPixels;
+}
 
 inline constexpr int kWidth = 326;
 inline constexpr int kHeight = 149;

@@ -50,10 +50,10 @@ QImage DrawTriangle(int scale) {
 
     QFont capital(QString::fromUtf8(drawing::kFontFamily.data(),
                                     static_cast<qsizetype>(drawing::kFontFamily.size())));
-    capital.setPixelSize(17);
+    capital.setPixelSize(drawing::kPointLetterPixels);
     QFont small = capital;
     small.setItalic(true);
-    small.setPixelSize(16);
+    small.setPixelSize(drawing::kSideLetterPixels);
     for (const drawing::Letter& letter : drawing::kLetters) {
         p.setFont(letter.italic ? small : capital);
         const QRectF box(letter.centre.x - 12, letter.centre.y - 10, 24, 20);

@@ -8,7 +8,7 @@ module.exports = [
     js.configs.recommended,
     { rules: { "max-len": ["error", { code: 100 }] } },
     {
-        files: ["web/make_page.js"],
+        files: ["web/make_page.js", "web/page_*.js"],
         languageOptions: { sourceType: "commonjs", globals: globals.node },
     },
     {
