@@ -29,7 +29,7 @@ void BM_ToCharsGeneral15(benchmark::State& state) {
     const std::vector<double> values = SampleValues();
     std::array<char, 32> buf{};
     std::size_t i = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), values[i++ & 1023],
                                      std::chars_format::general, 15);
         benchmark::DoNotOptimize(r.ptr);
@@ -41,7 +41,7 @@ BENCHMARK(BM_ToCharsGeneral15);
 void BM_FormatNumber(benchmark::State& state) {
     const std::vector<double> values = SampleValues();
     std::size_t i = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         std::string text = triangle30::FormatNumber(values[i++ & 1023], ",");
         benchmark::DoNotOptimize(text.data());
         benchmark::ClobberMemory();
@@ -51,7 +51,7 @@ BENCHMARK(BM_FormatNumber);
 
 void BM_CalculateBisector(benchmark::State& state) {
     triangle30::StringResultBox box;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         triangle30::Calculate(5, "2.5", box, ",");
         benchmark::DoNotOptimize(box);
     }
@@ -60,7 +60,7 @@ BENCHMARK(BM_CalculateBisector);
 
 void BM_ParseMegabyte(benchmark::State& state) {
     const std::string text = "0." + std::string(1 << 20, '7') + " cm";
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         benchmark::DoNotOptimize(triangle30::ParseNumber(text));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
