@@ -11,7 +11,10 @@
 start_xvfb() {
     local fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 "$@" -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    # -noreset: by default the server resets whenever its last client leaves, and refuses
+    # connections meanwhile; on a loaded machine the next program then fails to start.
+    Xvfb -displayfd 3 "$@" -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" \
+        >/dev/null 2>&1 &
     xvfb_pid=$!
     # shellcheck disable=SC2154  # app: the caller's program, once it has started one
     trap 'kill ${app:-} $xvfb_pid 2>/dev/null || true' EXIT
