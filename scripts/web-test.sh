@@ -17,4 +17,4 @@ source scripts/xvfb-lib.sh
 start_xvfb
 TRIANGLE30_PAGE_BUILD=build-web/page_build.json TRIANGLE30_REPORT_ROWS=build-web/report_rows.json \
     TRIANGLE30_REPORT_TOOL=build/cli/triangle30-report \
-    node --test --test-concurrency=2 --test-timeout=180000 --test-reporter=spec tests/page/*.test.js
+    node --test --test-concurrency=2 --test-timeout=180000 tests/page/*.test.js
