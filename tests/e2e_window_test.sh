@@ -26,6 +26,10 @@ key() { xdotool key "$@"; sleep 0.1; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 copy_result_box() { click Text1_0; key ctrl+a; key ctrl+c; clipboard; }
 alive() { kill -0 "$app" 2>/dev/null; }
+windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l; }
+# Waits until the message has gone: without a window manager, Wine hides a closed window about
+# 2 s late.
+message_gone() { for _ in $(seq 50); do [ "$(windows)" -le 1 ] && break; sleep 0.1; done; }
 
 # Option "катет AC", 2.5, "Изчисли".
 click Option1_1
@@ -53,16 +57,11 @@ key ctrl+a
 xdotool type --delay 30 "1E999"
 click Command1_0
 sleep 0.3
-windows=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)
-check_eq "a message window opens for 1E999" "2" "$windows"
+check_eq "a message window opens for 1E999" "2" "$(windows)"
 click Label1_0  # the window behind the message: the keyboard stays with the message
 key Return
-# Without a window manager, Wine hides a closed window about 2 s late.
-for _ in $(seq 50); do
-    [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -le 1 ] && break
-    sleep 0.1
-done
-check_eq "Enter closes the message, even after a click on the window behind it" "1" "$(xdotool search --onlyvisible --pid "$app" | wc -l)"
+message_gone
+check_eq "Enter closes the message, even after a click on the window behind it" "1" "$(windows)"
 check "still running after the error" alive
 check_eq "the earlier report stays after the error" "Катет BC = 0,577350269189626" "$(copy_result_box | head -n 1)"
 
@@ -107,8 +106,7 @@ x.XFlush(display)
 PY
     for _ in $(seq 50); do alive || break; sleep 0.1; done
 }
-# An error's message, answered with Enter; the message closed (Wine hides a closed window about
-# 2 s late without a window manager).
+# An error's message, answered with Enter.
 answered_error() {
     click "Option1_$1"
     click Text2_0
@@ -117,10 +115,7 @@ answered_error() {
     click Command1_0
     sleep 0.3
     key Return
-    for _ in $(seq 50); do
-        [ "$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)" -le 1 ] && break
-        sleep 0.1
-    done
+    message_gone
 }
 
 # Two answered messages (a size too large, a negative area), a calculation, a screenshot, then
@@ -132,7 +127,7 @@ click Text2_0
 key ctrl+a
 xdotool type --delay 30 "2.5"
 click Command1_0
-import -window root "$(mktemp --suffix=.png)"
+import -window root png:- >/dev/null
 close_request
 check "after two answered messages, a close request ends the program" test ! -d "/proc/$app"
 
@@ -149,7 +144,7 @@ if [[ "$*" != *wine* ]]; then
     xdotool type --delay 30 "1E999"
     click Command1_0
     sleep 0.3
-    check_eq "a message is open" "2" "$(xdotool search --onlyvisible --pid "$app" | wc -l)"
+    check_eq "a message is open" "2" "$(windows)"
     close_request
     check "the title bar's close ends the program while the message is open" test ! -d "/proc/$app"
 fi

@@ -26,7 +26,7 @@ export const ids = {
     frame: byKind("frame")[0], picture: byKind("picture")[0],
     calculate: byRole("calculate"), clear: byRole("clear"), ...form.parts,
 };
-export const LANGS = { "bg-BG": "bg_BG.UTF-8", "en-US": "en_US.UTF-8", C: "C.UTF-8" };
+const LANGS = { "bg-BG": "bg_BG.UTF-8", "en-US": "en_US.UTF-8", C: "C.UTF-8" };
 
 // The console tool's report and error for (kind, text), as the page must show them.
 export function toolReport(kind, text, locale) {
