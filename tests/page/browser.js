@@ -209,7 +209,9 @@ class Page {
         });
     }
 
-    // Chooses, types and presses Enter in the input, as a student does.
+    // Chooses, types and presses Enter in the input, as a student does: not in the very
+    // millisecond of the last key (Firefox scrolls to the caret a moment after a key, which would
+    // undo the page's scroll to the report).
     async compute(kind, text) {
         await this.click(`#${ids.clear}`);
         if (kind >= 0) {
@@ -217,6 +219,7 @@ class Page {
         }
         await this.click(`#${ids.input}`);
         await this.type(text);
+        await new Promise((resolve) => setTimeout(resolve, 50));
         await this.press("Enter");
     }
 }
